@@ -1,0 +1,136 @@
+#include "board/game.h"
+
+namespace cinq {
+
+namespace {
+constexpr const char* kTurnPrompt = " A vous de jouer     ";
+}  // namespace
+
+int MoveList::append(int cell) {
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+        if (entries_[k] == 0) {
+            entries_[k] = cell;
+            return static_cast<int>(k) + 1;
+        }
+    }
+    return 0;
+}
+
+int MoveList::size() const {
+    int n = 0;
+    while (n < kCapacity && entries_[static_cast<std::size_t>(n)] != 0) {
+        ++n;
+    }
+    return n;
+}
+
+Game::Game(Host& host, OptionsModel& options, Statistics& statistics)
+    : host_(host), options_(options), statistics_(statistics) {
+    // The turn prompts are built once, from the names as they stand when the window opens.
+    state_.turnCaption1 = options_.name(0) + kTurnPrompt;
+    state_.turnCaption2 = options_.name(1) + kTurnPrompt;
+    state_.status = state_.turnCaption1;
+    applyWindowSize();
+}
+
+template <class Event>
+void Game::userEvent(Event&& event) {
+    if (ended_) {
+        return;
+    }
+    try {
+        event();
+    } catch (const ProgramEnded&) {
+        ended_ = true;
+    }
+}
+
+void Game::click(int i) {
+    userEvent([&] {
+        // A hidden click target takes no click.
+        if (board_.isPlayable(i)) {
+            intersectionClicked(i);
+        }
+    });
+}
+
+void Game::keyDown(Key key) {
+    userEvent([&] {
+        switch (key) {
+            case Key::Right: moveSight(state_.sightIndex + 1); break;
+            case Key::Left: moveSight(state_.sightIndex - 1); break;
+            case Key::Up: moveSight(state_.sightIndex - kColumns); break;
+            case Key::Down: moveSight(state_.sightIndex + kColumns); break;
+            case Key::Enter:
+                // A resize may have put the sight's intersection off the sheet since it moved
+                // there; nothing can be played there.
+                if (!board_.isOffSheet(state_.sightIndex)) {
+                    intersectionClicked(state_.sightIndex);
+                }
+                break;
+            case Key::Other: break;
+        }
+    });
+}
+
+void Game::menuNewSheet() {
+    userEvent([&] { newSheet(); });
+}
+
+void Game::menuChangeLevel() {
+    userEvent([&] { host_.showOptions(); });
+}
+
+void Game::menuStatistics() {
+    userEvent([&] { host_.showStatistics(); });
+}
+
+void Game::menuQuit() {
+    userEvent([&] { quit(); });
+}
+
+void Game::menuHelp() {
+    userEvent([&] { host_.showHelp(); });
+}
+
+void Game::closeWindow() {
+    userEvent([&] { quit(); });
+}
+
+void Game::windowResized() {
+    userEvent([&] {
+        if (host_.windowState() != WindowState::Minimised) {
+            applyWindowSize();
+        }
+    });
+}
+
+void Game::intersectionClicked(int i) {
+    if (board_.refusesMove(i)) {
+        host_.ask({"Vous ne pouvez plus jouer ici", "ATTENTION !!!", Buttons::Ok});
+        return;
+    }
+    playMove(i);
+}
+
+void Game::moveSight(int target) {
+    // The sight may stand on points and closed intersections, never off the sheet.
+    if (board_.isOffSheet(target)) {
+        return;
+    }
+    state_.sightIndex = target;
+}
+
+void Game::applyWindowSize() {
+    OuterSize size = host_.outerSize();
+    if (size.width > kLargestOuterSize.width || size.height > kLargestOuterSize.height) {
+        host_.showNormalAtLargest();
+        size = kLargestOuterSize;
+    }
+    if (const auto column = Board::lastColumnFor(size.width)) {
+        state_.lastColumn = *column;
+    }
+    board_.applySheetRectangle(Board::lastRowFor(size.height), state_.lastColumn);
+}
+
+}  // namespace cinq

@@ -1,0 +1,70 @@
+#include "dialogs/options_model.h"
+
+#include <array>
+
+namespace cinq {
+
+namespace {
+
+struct LevelChoice {
+    int setting;
+    const char* caption;  // what the main window's level label then reads
+};
+
+// What each level option selects. "Niveau 3" has no setting of its own: it plays as "Niveau 1".
+constexpr std::array<LevelChoice, 4> kLevelChoices{{
+    {0, "Niveau initiation"},
+    {1, "Niveau 1"},
+    {2, "Niveau 2"},
+    {1, "Niveau 3"},
+}};
+
+}  // namespace
+
+void OptionsModel::recreate() {
+    *this = OptionsModel(*level_);
+}
+
+void OptionsModel::chooseOpponent(Opponent opponent) {
+    if (opponent == opponent_) {
+        return;
+    }
+    opponent_ = opponent;
+    // Setting the second name box goes through its change handler, as typing does.
+    nameChanged(1, opponent == Opponent::Computer ? std::string(kComputerName) : "Joueur 2");
+}
+
+void OptionsModel::nameChanged(int box, std::string text) {
+    if (box == 0) {
+        firstNameLabel_ = text;
+        name1_ = std::move(text);
+        return;
+    }
+    if (text != kComputerName && characterCount(text) <= kMaxOptionCaption) {
+        humanOptionCaption_ = text;
+    }
+    name2_ = std::move(text);
+}
+
+void OptionsModel::chooseLevel(LevelOption option) {
+    if (option == levelOption_) {
+        return;
+    }
+    levelOption_ = option;
+    const LevelChoice& choice = kLevelChoices[static_cast<std::size_t>(option)];
+    level_->value = choice.setting;
+    level_->caption = choice.caption;
+}
+
+std::size_t characterCount(std::string_view utf8) {
+    std::size_t count = 0;
+    for (char c : utf8) {
+        // Continuation bytes (10xxxxxx) do not start a character.
+        if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace cinq

@@ -1,0 +1,228 @@
+#include "ui/frm_jeux_de_points.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+
+#include "ui/units.h"
+
+namespace cinq::ui {
+
+namespace {
+
+// The score block inside the right-hand frame. Counts are bold 13.5 point, headings regular
+// 12 point; strips carry the players' colours; the set block (5 to 9) waits for the first set.
+struct ScoreLabel {
+    int index;
+    const char* caption;
+    enum { Heading, Strip1, Strip2, Count } kind;
+    int left, top, width, height;
+};
+constexpr std::array<ScoreLabel, 10> kScoreLabels{{
+    {4, "Parties", ScoreLabel::Heading, 255, 2210, 750, 300},
+    {2, "", ScoreLabel::Strip1, 0, 2520, 615, 135},
+    {3, "", ScoreLabel::Strip2, 720, 2520, 615, 135},
+    {0, "0", ScoreLabel::Count, 0, 2640, 615, 375},
+    {1, "0", ScoreLabel::Count, 720, 2640, 615, 375},
+    {5, "Manches", ScoreLabel::Heading, 120, 3750, 1095, 300},
+    {6, "", ScoreLabel::Strip1, 0, 4080, 615, 135},
+    {7, "", ScoreLabel::Strip2, 720, 4080, 615, 135},
+    {8, "0", ScoreLabel::Count, 0, 4200, 615, 375},
+    {9, "0", ScoreLabel::Count, 720, 4200, 615, 375},
+}};
+constexpr int kFirstSetLabel = 5;
+
+QString arrayName(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+void fill(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+void Disc::setColour(const QColor& colour) {
+    if (colour != colour_) {
+        colour_ = colour;
+        update();
+    }
+}
+
+void Disc::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(Qt::black, 1);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(colour_);
+    painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+FrmJeuxDePoints::FrmJeuxDePoints(Game& game, QWidget* parent)
+    : QMainWindow(parent), game_(game), sheet_(new SheetView(game, this)) {
+    setObjectName("frmJeuxDePoints");
+    setWindowTitle("Cinquevole");
+    fill(this, kWindowGrey);
+    setCentralWidget(sheet_);
+    sheet_->setMinimumSize(designClientSize());
+    buildMenu();
+    buildFrames();
+    resizeClientTo(designClientSize());
+    connect(sheet_, &SheetView::modelChanged, this, &FrmJeuxDePoints::syncFromModel);
+    connect(sheet_, &SheetView::resized, this, [this] {
+        game_.windowResized();
+        syncFromModel();
+    });
+    syncFromModel();
+    sheet_->setFocus();
+}
+
+QSize FrmJeuxDePoints::designClientSize() {
+    return {px(kDesignOuterSize.width - kFrameWidth), px(kDesignOuterSize.height - kFrameHeight)};
+}
+
+QSize FrmJeuxDePoints::largestClientSize() {
+    return {px(kLargestOuterSize.width - kFrameWidth), px(kLargestOuterSize.height - kFrameHeight)};
+}
+
+void FrmJeuxDePoints::buildMenu() {
+    QMenu* fichier = menuBar()->addMenu("&Fichier");
+    fichier->setObjectName("mnuFichier");
+    const auto item = [&](const char* name, const char* caption, void (Game::*command)()) {
+        QAction* action = fichier->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, command] {
+            (game_.*command)();
+            syncFromModel();
+        });
+    };
+    item("mnuNouvelle", "&Nouvelle feuille", &Game::menuNewSheet);
+    item("mnuChanger", "&Changer de niveau", &Game::menuChangeLevel);
+    item("mnuStatistique", "&Statistique", &Game::menuStatistics);
+    item("mnuQuitter", "&Quitter", &Game::menuQuit);
+    QAction* help = menuBar()->addAction("&?");
+    help->setObjectName("mnuApropos");
+    connect(help, &QAction::triggered, this, [this] {
+        game_.menuHelp();
+        syncFromModel();
+    });
+}
+
+void FrmJeuxDePoints::buildFrames() {
+    std::array<QWidget*, 4> frames{};
+    for (int k = 0; k < 4; ++k) {
+        frames[static_cast<std::size_t>(k)] = new QWidget;
+        frames[static_cast<std::size_t>(k)]->setObjectName(arrayName("pctEncadrement", k));
+        frames[static_cast<std::size_t>(k)]->setFocusPolicy(Qt::NoFocus);
+        fill(frames[static_cast<std::size_t>(k)], kWindowGrey);
+    }
+    QWidget* top = frames[0];
+    QWidget* right = frames[1];
+
+    levelLabel_ = new QLabel(top);
+    levelLabel_->setObjectName(arrayName("lblAffiche", 1));
+    levelLabel_->setGeometry(pxRect(840, 120, 6480, 300));
+    levelLabel_->setFont(uiFont(12, true));
+    levelLabel_->setTextFormat(Qt::PlainText);
+
+    status_ = new QLabel(right);
+    status_->setObjectName(arrayName("lblAffiche", 0));
+    status_->setGeometry(pxRect(120, 120, 1215, 495));
+    status_->setTextFormat(Qt::PlainText);
+    status_->setWordWrap(true);
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fill(status_, kWindowGrey);
+
+    turnDisc_ = new Disc(right);
+    turnDisc_->setObjectName("shpJoueurs");
+    turnDisc_->setGeometry(pxRect(240, 840, 855, 855));
+
+    for (const ScoreLabel& s : kScoreLabels) {
+        auto* label = new QLabel(QString::fromUtf8(s.caption), right);
+        label->setObjectName(arrayName("lblScore", s.index));
+        label->setGeometry(pxRect(s.left, s.top, s.width, s.height));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        switch (s.kind) {
+            case ScoreLabel::Heading: label->setFont(uiFont(12)); break;
+            case ScoreLabel::Count: label->setFont(uiFont(13.5, true)); break;
+            case ScoreLabel::Strip1: fill(label, kGreen); break;
+            case ScoreLabel::Strip2: fill(label, kRed); break;
+        }
+        if (s.kind == ScoreLabel::Heading || s.kind == ScoreLabel::Count) {
+            fill(label, kWindowGrey);
+        }
+        scores_[static_cast<std::size_t>(s.index)] = label;
+    }
+    sheet_->dockFrames(frames);
+}
+
+void FrmJeuxDePoints::syncFromModel() {
+    const GameState& s = game_.state();
+    status_->setText(QString::fromStdString(s.status));
+    levelLabel_->setText(QString::fromStdString(game_.options().levelSetting().caption));
+    turnDisc_->setColour(pointColour(s.turn));
+    scores_[0]->setText(QString::number(s.gamesPlayer1));
+    scores_[1]->setText(QString::number(s.gamesPlayer2));
+    scores_[8]->setText(QString::number(s.setsPlayer1));
+    scores_[9]->setText(QString::number(s.setsPlayer2));
+    for (std::size_t k = kFirstSetLabel; k < scores_.size(); ++k) {
+        scores_[k]->setVisible(s.setBlockVisible);
+    }
+    sheet_->update();
+}
+
+OuterSize FrmJeuxDePoints::outerSize() const {
+    QSize client = sheet_->size();
+    if (isMaximized()) {
+        // A maximised window reaches the screen's size: the resize rule then brings it back.
+        if (const QScreen* s = screen()) {
+            client = client.expandedTo(s->availableSize());
+        }
+    }
+    return {client.width() * kTwipsPerPixel + kFrameWidth,
+            client.height() * kTwipsPerPixel + kFrameHeight};
+}
+
+WindowState FrmJeuxDePoints::gameWindowState() const {
+    if (isMinimized()) {
+        return WindowState::Minimised;
+    }
+    return isMaximized() ? WindowState::Maximised : WindowState::Normal;
+}
+
+void FrmJeuxDePoints::showNormalAtLargest() {
+    if (isMaximized() || isMinimized()) {
+        showNormal();
+    }
+    resizeClientTo(largestClientSize());
+}
+
+void FrmJeuxDePoints::resizeClientTo(QSize client) {
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
+
+void FrmJeuxDePoints::closeEvent(QCloseEvent* event) {
+    if (game_.ended()) {
+        event->accept();
+        return;
+    }
+    // The help window comes first; the game ends the program when it is closed.
+    event->ignore();
+    game_.closeWindow();
+}
+
+void FrmJeuxDePoints::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        game_.windowResized();
+        syncFromModel();
+    }
+}
+
+}  // namespace cinq::ui
