@@ -60,6 +60,13 @@ struct TestGame {
             game.board().placePoint(cell, colour);
         }
     }
+    // Puts points on the sheet as points of the current game: they widen its extent.
+    void putInGame(std::initializer_list<int> cells, PointColour colour) {
+        for (int cell : cells) {
+            game.board().placePoint(cell, colour);
+            game.updateExtent(cell);
+        }
+    }
     void resize(OuterSize size) {
         host.size = size;
         game.windowResized();

@@ -1,0 +1,414 @@
+// Games make sets and sets make a match; the sheet commands and the computer's opening point.
+// These paths are re-entrant: a win inside a turn can end the match, start a new sheet and place
+// an opening point before the turn goes on.
+#include <gtest/gtest.h>
+
+#include "support/state_dump.h"
+#include "support/test_game.h"
+
+namespace cinq {
+namespace {
+
+using test::Shown;
+using test::TestGame;
+
+constexpr int c = indexOf(9, 12);  // outside the first opening block's centre (652)
+
+// What the user sees at the moment a window or message box opens.
+struct Moment {
+    std::string what;
+    int games1, games2, sets1, sets2;
+};
+
+struct Watcher {
+    std::vector<Moment> moments;
+    explicit Watcher(TestGame& t) {
+        t.host.onShow = [this, &t](const Shown& shown) {
+            const GameState& s = t.game.state();
+            moments.push_back({test::shownLine(shown), s.gamesPlayer1, s.gamesPlayer2,
+                               s.setsPlayer1, s.setsPlayer2});
+        };
+    }
+};
+
+void setScores(TestGame& t, int games1, int games2, int sets1, int sets2) {
+    GameState& s = t.game.state();
+    s.gamesPlayer1 = games1;
+    s.gamesPlayer2 = games2;
+    s.setsPlayer1 = sets1;
+    s.setsPlayer2 = sets2;
+}
+
+int pointsOnSheet(const Board& board) {
+    int n = 0;
+    for (int i = 0; i < kSlotCount; ++i) {
+        n += board.hasPoint(i) ? 1 : 0;
+    }
+    return n;
+}
+
+// Player 1 completes a horizontal five at c with a click, against the queued computer.
+void player1WinsByClick(TestGame& t) {
+    t.putInGame({c - 4, c - 3, c - 2, c - 1}, PointColour::Green);
+    t.game.click(c);
+}
+
+TEST(Match, WonByPlayer1sClickStartsTheNextMatchWithTheOpeningPoint) {
+    TestGame t;
+    auto& computer = t.useQueuedComputer();
+    computer.replies = {c + 35};
+    setScores(t, 4, 2, 2, 1);
+    Watcher watcher(t);
+    player1WinsByClick(t);
+
+    const std::string message =
+        "message OK \"Cinquevole\" \"Joueur 1 remporte le match. Bravo!\" -> ok";
+    const std::vector<Moment> expected{
+        {message, 5, 2, 3, 1},
+        {"window statistique", 0, 0, 3, 1},
+        {"message YESNO \"Cinquevole\" \"Voulez vous rejouer\" -> oui", 0, 0, 3, 1},
+    };
+    ASSERT_EQ(watcher.moments.size(), expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        EXPECT_EQ(watcher.moments[k].what, expected[k].what);
+        EXPECT_EQ(watcher.moments[k].games1, expected[k].games1) << k;
+        EXPECT_EQ(watcher.moments[k].games2, expected[k].games2) << k;
+        EXPECT_EQ(watcher.moments[k].sets1, expected[k].sets1) << k;
+        EXPECT_EQ(watcher.moments[k].sets2, expected[k].sets2) << k;
+    }
+    const GameState& s = t.game.state();
+    EXPECT_EQ(s.setsPlayer1, 0);
+    EXPECT_TRUE(s.setBlockVisible);
+    EXPECT_TRUE(s.drawing.empty());
+    // One red opening point on the fresh sheet; the queued reply was refused.
+    EXPECT_EQ(pointsOnSheet(t.game.board()), 1);
+    EXPECT_EQ(t.game.board().colour(652), PointColour::Red);
+    EXPECT_EQ(s.computerMoves(1), 652);
+    EXPECT_EQ(s.turn, PointColour::Green);
+    EXPECT_FALSE(s.computerHasPlayed);
+    EXPECT_FALSE(s.gameOver);
+}
+
+TEST(Match, WonByTheComputersPointLeavesAnEmptySheetForPlayer1) {
+    TestGame t;
+    auto& computer = t.useQueuedComputer();
+    t.putInGame({c + 1, c + 2, c + 3, c + 4}, PointColour::Red);
+    computer.replies = {c + 5};
+    setScores(t, 1, 4, 0, 2);
+    t.game.click(c + 70);
+    EXPECT_EQ(t.host.messageTexts(),
+              (std::vector<std::string>{
+                  "Ordinateur remporte le match. La revenche quand vous voulez",
+                  "Voulez vous rejouer"}));
+    EXPECT_EQ(pointsOnSheet(t.game.board()), 0);
+    EXPECT_EQ(t.game.state().computerMoveCount, 0);
+    EXPECT_EQ(t.game.state().turn, PointColour::Green);
+    EXPECT_FALSE(t.game.state().computerHasPlayed);
+}
+
+TEST(Match, NoToPlayAgainEndsTheProgramAfterTheHelpWindowAndNothingElseRuns) {
+    TestGame t;
+    auto& computer = t.useQueuedComputer();
+    computer.replies = {c + 35};
+    setScores(t, 4, 0, 2, 0);
+    t.host.answers = {Answer::Ok, Answer::No};
+    player1WinsByClick(t);
+    ASSERT_FALSE(t.host.shown.empty());
+    EXPECT_EQ(t.host.shown.back().kind, Shown::Kind::Help);
+    EXPECT_TRUE(t.host.ended);
+    EXPECT_TRUE(t.game.ended());
+    // The turn stopped where the program ended: no opening point, no reply, the disc still red.
+    EXPECT_EQ(computer.turns, 0);
+    EXPECT_EQ(t.game.state().computerMoveCount, 0);
+    EXPECT_EQ(t.game.state().turn, PointColour::Red);
+    // Later events do nothing.
+    const std::size_t shownBefore = t.host.shown.size();
+    t.game.menuHelp();
+    t.game.click(c + 70);
+    EXPECT_EQ(t.host.shown.size(), shownBefore);
+    EXPECT_FALSE(t.game.board().hasPoint(c + 70));
+}
+
+// A game against the computer under way: one point each.
+void gameUnderWay(TestGame& t) {
+    t.useQueuedComputer().replies = {c + 1};
+    t.game.click(c);
+    ASSERT_FALSE(t.game.state().noComputerPointYet);
+}
+
+const std::string kForfeitQuestion =
+    "Si vous changez de feuille alors que la partie n'est pas terminée le point ira à "
+    "Ordinateur. Voulez vous tout de même changer de feuille?";
+
+TEST(NewSheet, ForfeitCompletingPlayer2sThirdSetThenPlayAgain) {
+    TestGame t;
+    gameUnderWay(t);
+    setScores(t, 3, 4, 1, 2);
+    t.game.menuNewSheet();
+    EXPECT_EQ(t.host.messageTexts(),
+              (std::vector<std::string>{
+                  kForfeitQuestion, "Ordinateur remporte le match. La revenche quand vous voulez",
+                  "Voulez vous rejouer"}));
+    // The new match's opening point was placed, then cleared by the rest of the command.
+    EXPECT_EQ(t.host.placedComputerPoints, (std::vector<int>{c + 1, 652}));
+    EXPECT_EQ(pointsOnSheet(t.game.board()), 0);
+    EXPECT_EQ(t.game.state().computerMoveCount, 0);
+    EXPECT_EQ(t.game.state().turn, PointColour::Green);
+    EXPECT_EQ(t.game.state().gamesPlayer2, 0);
+    EXPECT_EQ(t.game.state().setsPlayer2, 0);
+    EXPECT_EQ(t.statistics.wins(Side::Player2, 0), 1);
+}
+
+TEST(NewSheet, ForfeitCompletingTheMatchThenNoEndsBeforeTheSheetIsCleared) {
+    TestGame t;
+    gameUnderWay(t);
+    setScores(t, 0, 4, 0, 2);
+    t.host.answers = {Answer::Yes, Answer::Ok, Answer::No};
+    t.game.menuNewSheet();
+    EXPECT_TRUE(t.game.ended());
+    EXPECT_EQ(t.host.shown.back().kind, Shown::Kind::Help);
+    EXPECT_EQ(pointsOnSheet(t.game.board()), 2);
+}
+
+struct ForfeitCase {
+    const char* name;
+    void (*setUp)(TestGame&);
+    bool asked;
+};
+
+class ForfeitQuestion : public ::testing::TestWithParam<ForfeitCase> {};
+
+TEST_P(ForfeitQuestion, AskedOnlyForAGameUnderWayWithAComputerPoint) {
+    TestGame t;
+    GetParam().setUp(t);
+    const int games2 = t.game.state().gamesPlayer2;
+    t.game.menuNewSheet();
+    const bool asked = !t.host.messageTexts().empty() && t.host.messageTexts()[0] == kForfeitQuestion;
+    EXPECT_EQ(asked, GetParam().asked);
+    EXPECT_EQ(t.game.state().gamesPlayer2, games2 + (GetParam().asked ? 1 : 0));
+    EXPECT_EQ(pointsOnSheet(t.game.board()), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Situations, ForfeitQuestion,
+    ::testing::Values(
+        ForfeitCase{"AtStart", [](TestGame&) {}, false},
+        ForfeitCase{"UnderWay", [](TestGame& t) { gameUnderWay(t); }, true},
+        ForfeitCase{"ComputerHasNoPointYet",
+                    [](TestGame& t) {
+                        t.useQueuedComputer();
+                        t.game.click(c);
+                    },
+                    false},
+        ForfeitCase{"AfterAGameScoredBetweenTwoPlayers",
+                    [](TestGame& t) {
+                        gameUnderWay(t);
+                        t.options.chooseOpponent(Opponent::Human);
+                        t.game.state().turn = PointColour::Green;
+                        t.putInGame({c - 4, c - 3, c - 2, c - 1}, PointColour::Green);
+                        t.game.click(c - 5);
+                    },
+                    false},
+        ForfeitCase{"NoUsableCellLeft",
+                    [](TestGame& t) {
+                        gameUnderWay(t);
+                        t.game.board().applySheetRectangle(1, 1);
+                    },
+                    false}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(NewSheet, NoToTheForfeitChangesNothing) {
+    TestGame t;
+    gameUnderWay(t);
+    const std::string before = test::dumpState(t.game, {});
+    t.host.answers = {Answer::No};
+    t.game.menuNewSheet();
+    EXPECT_EQ(test::dumpState(t.game, {}), before);
+}
+
+TEST(NewSheet, ClearsDrawingPointsAndMarksAndKeepsTheTurn) {
+    TestGame t;
+    t.options.chooseOpponent(Opponent::Human);
+    t.putInGame({c - 4, c - 3, c - 2, c - 1}, PointColour::Green);
+    t.game.click(c);  // green five: framed and closed; red to move
+    ASSERT_FALSE(t.game.state().drawing.empty());
+    t.game.menuNewSheet();
+    EXPECT_TRUE(t.game.state().drawing.empty());
+    EXPECT_EQ(pointsOnSheet(t.game.board()), 0);
+    EXPECT_FALSE(t.game.board().isClosed(c));
+    EXPECT_TRUE(t.game.board().isPlayable(c));
+    EXPECT_TRUE(t.game.board().isOffSheet(indexOf(16, 5)));  // the window's size applies again
+    EXPECT_EQ(t.game.state().turn, PointColour::Red);
+    EXPECT_FALSE(t.game.state().gameOver);
+}
+
+TEST(Scores, SetBlockAppearsWithTheFirstSetAndStaysThroughLaterMatches) {
+    TestGame t;
+    t.useQueuedComputer();
+    EXPECT_FALSE(t.game.state().setBlockVisible);
+    setScores(t, 4, 4, 0, 0);
+    t.putInGame({c + 1, c + 2, c + 3, c + 4, c + 5}, PointColour::Red);
+    t.game.checkFiveInRow(c + 5);
+    EXPECT_EQ(t.game.state().gamesPlayer1, 0);
+    EXPECT_EQ(t.game.state().gamesPlayer2, 0);
+    EXPECT_EQ(t.game.state().setsPlayer2, 1);
+    EXPECT_TRUE(t.game.state().setBlockVisible);
+    EXPECT_TRUE(t.host.shown.empty());  // nothing is announced between sets
+    setScores(t, 4, 0, 2, 0);
+    t.game.resetGame();
+    player1WinsByClick(t);  // ends the match; Yes starts the next one
+    EXPECT_EQ(t.game.state().setsPlayer1, 0);
+    EXPECT_TRUE(t.game.state().setBlockVisible);
+}
+
+TEST(Scores, StatisticsCountTheLevelInForceAndClearAtTheFirstGameOfAMatch) {
+    TestGame t;
+    t.options.chooseOpponent(Opponent::Human);
+    const int rows[] = {4, 7, 10, 13};
+    const LevelOption levels[] = {LevelOption::Level1, LevelOption::Level2, LevelOption::Level3,
+                                  LevelOption::Initiation};
+    for (int k = 0; k < 4; ++k) {
+        t.options.chooseLevel(levels[k]);
+        const int start = indexOf(rows[k], 3);
+        t.game.state().turn = PointColour::Green;
+        t.putInGame({start, start + 1, start + 2, start + 3}, PointColour::Green);
+        t.game.click(start + 4);
+    }
+    // "Niveau 3" counts as level setting 1.
+    EXPECT_EQ(t.statistics.wins(Side::Player1, 0), 1);
+    EXPECT_EQ(t.statistics.wins(Side::Player1, 1), 2);
+    EXPECT_EQ(t.statistics.wins(Side::Player1, 2), 1);
+    // A new match: its first game clears the counts before counting itself.
+    setScores(t, 0, 0, 0, 0);
+    t.game.state().turn = PointColour::Red;
+    t.putInGame({c - 4 + 70, c - 3 + 70, c - 2 + 70, c - 1 + 70}, PointColour::Red);
+    t.game.click(c + 70);
+    for (int k = 1; k <= 6; ++k) {
+        EXPECT_EQ(t.statistics.count(k), k == 2 ? 1 : 0) << k;
+    }
+}
+
+TEST(Scores, MatchMessageUsesTheNamesAsTheyStandNow) {
+    TestGame t;
+    t.useQueuedComputer();
+    t.options.nameChanged(0, "<b>Zoé</b>");
+    setScores(t, 4, 0, 2, 0);
+    player1WinsByClick(t);
+    ASSERT_FALSE(t.host.messageTexts().empty());
+    EXPECT_EQ(t.host.messageTexts()[0], "<b>Zoé</b> remporte le match. Bravo!");
+    EXPECT_EQ(t.game.state().status, "Joueur 1 A vous de jouer     ");  // built at load
+}
+
+TEST(TwoPlayerMatch, OpeningPointIsPlacedOnceUntilAComputerTurnClearsTheFlag) {
+    TestGame t;
+    t.useQueuedComputer();
+    t.options.chooseOpponent(Opponent::Human);
+    for (int match = 0; match < 2; ++match) {
+        setScores(t, 0, 4, 0, 2);
+        t.game.state().turn = PointColour::Red;
+        t.putInGame({c - 4, c - 3, c - 2, c - 1}, PointColour::Red);
+        t.game.click(c);
+        // The new match's opening point (first time only); the turn still passes after the test.
+        EXPECT_EQ(pointsOnSheet(t.game.board()), match == 0 ? 1 : 0) << match;
+        EXPECT_TRUE(t.game.state().computerHasPlayed);
+        EXPECT_EQ(t.game.state().turn, PointColour::Red);
+    }
+}
+
+TEST(OpeningPoint, FirstFreeBlockOnAnEmptySheetOpensAt652) {
+    TestGame t;
+    t.useQueuedComputer();
+    t.game.placeOpeningPoint();
+    EXPECT_EQ(t.game.state().computerMoves(1), 652);
+    EXPECT_EQ(t.game.state().turn, PointColour::Green);
+    EXPECT_EQ(t.game.state().status, t.game.state().turnCaption1);
+}
+
+struct BlockCase {
+    const char* name;
+    void (*spoil)(TestGame&);
+    int expected;
+};
+
+class BlockSearch : public ::testing::TestWithParam<BlockCase> {};
+
+TEST_P(BlockSearch, FirstFreeBlockInBandOrder) {
+    TestGame t;
+    t.useQueuedComputer();
+    GetParam().spoil(t);
+    t.game.placeOpeningPoint();
+    EXPECT_EQ(t.game.state().computerMoves(1), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sheets, BlockSearch,
+    ::testing::Values(
+        // The next candidate is one column further right.
+        BlockCase{"PointAtTopLeft", [](TestGame& t) { t.put({472}, PointColour::Green); }, 653},
+        // Blocks with their lefts in columns 2 to 5 hold it; the block at column 6 is free.
+        BlockCase{"ClosedCellInColumn5", [](TestGame& t) { t.game.board().close(indexOf(7, 5)); },
+                  656},
+        BlockCase{"WholeFirstBandSpoiledNextBandAfterMaximise",
+                  [](TestGame& t) {
+                      for (int column = 2; column <= 29; ++column) {
+                          t.game.board().close(indexOf(2, column));
+                      }
+                  },
+                  652 + 35}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(OpeningPoint, MaximiseOnlyANormalWindowAndOnlyWhenTheFirstBandFails) {
+    struct Case {
+        WindowState state;
+        int expectedCalls;
+    };
+    for (const Case k : {Case{WindowState::Normal, 1}, Case{WindowState::Maximised, 0},
+                         Case{WindowState::Minimised, 0}}) {
+        TestGame t;
+        t.useQueuedComputer();
+        for (int column = 2; column <= 29; ++column) {
+            t.game.board().close(indexOf(2, column));
+        }
+        t.host.state = k.state;
+        t.game.placeOpeningPoint();
+        EXPECT_EQ(t.host.normalAtLargestCalls, k.expectedCalls);
+        // With the window left at the design size, rows 3 to 14 and columns 2 to 13 are free.
+        EXPECT_EQ(t.game.state().computerMoves(1), 652 + 35);
+    }
+    TestGame fits;  // the first band succeeds: the window is left alone
+    fits.useQueuedComputer();
+    fits.game.placeOpeningPoint();
+    EXPECT_EQ(fits.host.normalAtLargestCalls, 0);
+}
+
+TEST(OpeningPoint, SheetTooSmallChangesTheSheetAndOpensAt652) {
+    TestGame t;
+    t.useQueuedComputer();
+    // Every block of 12 columns holds column 8 or column 20, or runs off the sheet.
+    for (int row = 2; row <= 21; ++row) {
+        t.game.board().close(indexOf(row, 8));
+        t.game.board().close(indexOf(row, 20));
+    }
+    t.game.state().drawing.push_back({Shape::Kind::Line, 0, 0, 1, 1, 0});
+    t.game.placeOpeningPoint();
+    EXPECT_EQ(t.host.messageTexts(),
+              std::vector<std::string>{"Ordinateur constate que l'espace de jeu est devenu trop "
+                                       "petit. Il va donc changer de feuille"});
+    EXPECT_TRUE(t.game.state().drawing.empty());
+    EXPECT_FALSE(t.game.board().isClosed(indexOf(9, 8)));
+    EXPECT_EQ(t.game.state().computerMoves(1), 652);
+    EXPECT_EQ(t.game.state().turn, PointColour::Green);
+}
+
+TEST(Leaving, QuitAndCloseShowHelpThenEnd) {
+    for (auto leave : {&Game::menuQuit, &Game::closeWindow}) {
+        TestGame t;
+        (t.game.*leave)();
+        ASSERT_EQ(t.host.shown.size(), 1U);
+        EXPECT_EQ(t.host.shown[0].kind, Shown::Kind::Help);
+        EXPECT_TRUE(t.host.ended);
+    }
+}
+
+}  // namespace
+}  // namespace cinq
