@@ -1,0 +1,172 @@
+// The main window: its layout, clicks at pixel positions, the keys, and what the sheet paints.
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QtTest>
+
+#include "support/test_game.h"
+#include "ui/frm_jeux_de_points.h"
+
+namespace cinq::ui {
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TestGame> t_;
+    std::unique_ptr<FrmJeuxDePoints> window_;
+
+    SheetView* sheet() { return window_->sheet(); }
+    static QPoint pixelOf(int row, int column) { return {24 * column, 24 * row}; }
+    QColor paintedAt(QPoint p) { return sheet()->grab().toImage().pixelColor(p); }
+    template <class T = QLabel>
+    T* child(const char* name) {
+        return window_->findChild<T*>(QString::fromLatin1(name));
+    }
+
+private slots:
+    void init() {
+        t_ = std::make_unique<test::TestGame>();
+        t_->options.chooseOpponent(Opponent::Human);
+        window_ = std::make_unique<FrmJeuxDePoints>(t_->game);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() {
+        window_.reset();
+        t_.reset();
+    }
+
+    void opensAsDesigned() {
+        QCOMPARE(window_->windowTitle(), QString("Cinquevole"));
+        QCOMPARE(window_->objectName(), QString("frmJeuxDePoints"));
+        QCOMPARE(sheet()->size(), QSize(592, 390));
+        QCOMPARE(window_->outerSize(), kDesignOuterSize);
+        QCOMPARE(child("lblAffiche(0)")->text(), QString("Joueur 1 A vous de jouer     "));
+        QVERIFY(child("lblAffiche(0)")->wordWrap());
+        QCOMPARE(child("lblAffiche(0)")->size(), QSize(81, 33));
+        QCOMPARE(child("lblAffiche(1)")->text(), QString("Niveau initiation"));
+        QCOMPARE(child("lblScore(4)")->text(), QString("Parties"));
+        QVERIFY(child("lblScore(0)")->isVisible());
+        QVERIFY(!child("lblScore(5)")->isVisible());
+        QCOMPARE(child<Disc>("shpJoueurs")->colour(), QColor(0, 255, 0));
+        const QStringList captions{"&Nouvelle feuille", "&Changer de niveau", "&Statistique",
+                                   "&Quitter"};
+        const QStringList names{"mnuNouvelle", "mnuChanger", "mnuStatistique", "mnuQuitter"};
+        for (int k = 0; k < captions.size(); ++k) {
+            auto* action = window_->findChild<QAction*>(names[k]);
+            QVERIFY(action != nullptr);
+            QCOMPARE(action->text(), captions[k]);
+        }
+        QCOMPARE(window_->menuBar()->actions().size(), 2);
+        QCOMPARE(window_->menuBar()->actions()[0]->text(), QString("&Fichier"));
+        QCOMPARE(window_->menuBar()->actions()[1]->text(), QString("&?"));
+        // The frames dock over the sheet's borders.
+        QCOMPARE(child<QWidget>("pctEncadrement(0)")->geometry(), QRect(0, 0, 592, 45));
+        QCOMPARE(child<QWidget>("pctEncadrement(1)")->geometry(), QRect(499, 45, 93, 316));
+        QCOMPARE(child<QWidget>("pctEncadrement(2)")->geometry(), QRect(0, 361, 592, 29));
+        QCOMPARE(child<QWidget>("pctEncadrement(3)")->geometry(), QRect(0, 45, 45, 316));
+    }
+
+    void clickHitsTheTargetNotTheNearestIntersection_data() {
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<int>("rowShift");
+        QTest::addColumn<int>("columnShift");
+        QTest::newRow("on it") << QPoint(0, 0) << 0 << 0;
+        QTest::newRow("14 px right and below") << QPoint(14, 14) << 0 << 0;
+        QTest::newRow("15 px right") << QPoint(15, 0) << 0 << 1;
+        QTest::newRow("9 px left") << QPoint(-9, 0) << 0 << 0;
+        QTest::newRow("10 px left") << QPoint(-10, 0) << 0 << -1;
+        QTest::newRow("10 px above") << QPoint(0, -10) << -1 << 0;
+    }
+    void clickHitsTheTargetNotTheNearestIntersection() {
+        QFETCH(QPoint, offset);
+        QFETCH(int, rowShift);
+        QFETCH(int, columnShift);
+        QTest::mouseClick(sheet(), Qt::LeftButton, {}, pixelOf(8, 10) + offset);
+        const int expected = indexOf(8 + rowShift, 10 + columnShift);
+        QCOMPARE(t_->game.board().colour(expected), PointColour::Green);
+        QCOMPARE(child("lblAffiche(0)")->text(),
+                 QString::fromStdString(t_->game.state().turnCaption2));
+        QCOMPARE(child<Disc>("shpJoueurs")->colour(), QColor(255, 0, 0));
+    }
+
+    void paintsPointsFramesAndTheSight() {
+        // Empty intersection: the grid line crosses it; no disc.
+        QCOMPARE(paintedAt(pixelOf(8, 10)), QColor(Qt::black));
+        QCOMPARE(paintedAt(pixelOf(8, 10) + QPoint(3, 3)), QColor(0xE0, 0xE0, 0xE0));
+        QTest::mouseClick(sheet(), Qt::LeftButton, {}, pixelOf(8, 10));
+        QTest::mouseClick(sheet(), Qt::LeftButton, {}, pixelOf(8, 12));
+        // The disc is centred a third of a pixel right of and below its intersection.
+        QCOMPARE(paintedAt(pixelOf(8, 10) + QPoint(3, 3)), QColor(0, 255, 0));
+        QCOMPARE(paintedAt(pixelOf(8, 12) + QPoint(3, 3)), QColor(255, 0, 0));
+        // A green five in the column: the black winning line and the dark green frame.
+        for (int row = 9; row <= 12; ++row) {
+            t_->putInGame({indexOf(row, 10)}, PointColour::Green);
+        }
+        t_->game.state().turn = PointColour::Green;
+        QTest::mouseClick(sheet(), Qt::LeftButton, {}, pixelOf(7, 10));
+        QCOMPARE(t_->game.state().gamesPlayer1, 1);
+        const QImage image = sheet()->grab().toImage();
+        // The frame's left edge runs 110 twips left of the leftmost intersection.
+        const int frameLeft = (10 * 360 - 140 + 30) / 15;
+        QCOMPARE(image.pixelColor(frameLeft, 24 * 10 + 12), QColor(0, 128, 0));
+        QCOMPARE(image.pixelColor(24 * 10 - 2, 24 * 10 + 12), QColor(Qt::black));
+    }
+
+    void arrowKeysMoveTheSightAndEnterPlays() {
+        QCOMPARE(t_->game.state().sightIndex, 520);
+        QTest::keyClick(sheet(), Qt::Key_Down);
+        QTest::keyClick(sheet(), Qt::Key_Left);
+        QCOMPARE(t_->game.state().sightIndex, 520 + 35 - 1);
+        QTest::keyClick(sheet(), Qt::Key_Return);
+        QCOMPARE(t_->game.board().colour(554), PointColour::Green);
+        QCOMPARE(t_->game.state().sightIndex, 554);
+    }
+
+    void hoverDiscFollowsTheMouseOverPlayableIntersections() {
+        QCOMPARE(sheet()->hoverIndex(), -1);
+        QTest::mouseMove(sheet(), pixelOf(6, 6) + QPoint(5, 5));
+        QTRY_COMPARE(sheet()->hoverIndex(), indexOf(6, 6));
+        QTest::mouseMove(sheet(), pixelOf(1, 6));  // off the sheet: the disc stays
+        QTest::qWait(20);
+        QCOMPARE(sheet()->hoverIndex(), indexOf(6, 6));
+        QCOMPARE(paintedAt(pixelOf(6, 6) + QPoint(2, 2)), QColor(255, 255, 0));
+    }
+
+    void resizingFollowsTheBandsAndStopsAtTheLargest() {
+        // The resize rule reads the real window's size here.
+        struct WindowHost : test::ScriptedHost {
+            FrmJeuxDePoints* window = nullptr;
+            OuterSize outerSize() const override { return window->outerSize(); }
+            WindowState windowState() const override { return window->gameWindowState(); }
+            void showNormalAtLargest() override { window->showNormalAtLargest(); }
+        } host;
+        host.window = window_.get();
+        window_.reset();
+        Game game(host, t_->options, t_->statistics);
+        window_ = std::make_unique<FrmJeuxDePoints>(game);
+        host.window = window_.get();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QVERIFY(!game.board().isPlayable(indexOf(21, 29)));
+        window_->showNormalAtLargest();
+        QTRY_COMPARE(sheet()->size(), FrmJeuxDePoints::largestClientSize());
+        QCOMPARE(window_->outerSize(), kLargestOuterSize);
+        QTRY_VERIFY(game.board().isPlayable(indexOf(21, 29)));
+        window_->resize(window_->size() - QSize(100, 100));
+        QTRY_VERIFY(!game.board().isPlayable(indexOf(21, 29)));
+        window_->resize(100, 100);  // never below the design size
+        QTRY_COMPARE(sheet()->size(), FrmJeuxDePoints::designClientSize());
+        QVERIFY(game.board().isPlayable(indexOf(15, 20)));
+        QVERIFY(!game.board().isPlayable(indexOf(16, 20)));
+        window_->resize(2000, 2000);  // too large: back to the largest size
+        QTRY_COMPARE(sheet()->size(), FrmJeuxDePoints::largestClientSize());
+        window_.reset();
+    }
+};
+
+}  // namespace cinq::ui
+
+QTEST_MAIN(cinq::ui::MainWindowTest)
+#include "main_window_test.moc"
