@@ -135,6 +135,7 @@ void FrmJeuxDePoints::buildFrames() {
     status_->setGeometry(pxRect(120, 120, 1215, 495));
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
+    status_->setFont(uiFont(8));
     status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fill(status_, kWindowGrey);
 

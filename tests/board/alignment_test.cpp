@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FiveCase{"PlayedFirst", 36, {1, 2, 3, 4}, 0},
                       FiveCase{"DiagonalDownLeft", 34, {-1, 1, 2, 3}, -1},
                       FiveCase{"SixStrikesTheFiveRightmost", 1, {-3, -2, -1, 1, 2}, -2}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& p) { return p.param.name; });
 
 struct BlockerCase {
     const char* name;
@@ -79,18 +79,18 @@ INSTANTIATE_TEST_SUITE_P(
     Blockers, FourIsNotFive,
     ::testing::Values(
         BlockerCase{"Free", [](TestGame&, int) {}},
-        BlockerCase{"Red", [](TestGame& t, int i) { t.put({i}, PointColour::Red); }},
+        BlockerCase{"Red", [](TestGame& g, int i) { g.put({i}, PointColour::Red); }},
         BlockerCase{"ClosedGreen",
-                    [](TestGame& t, int i) {
-                        t.put({i}, PointColour::Green);
-                        t.game.board().close(i);
+                    [](TestGame& g, int i) {
+                        g.put({i}, PointColour::Green);
+                        g.game.board().close(i);
                     }},
         BlockerCase{"OffSheetGreen",
-                    [](TestGame& t, int i) {
-                        t.put({i}, PointColour::Green);
-                        t.game.board().applySheetRectangle(15, columnOf(i) - 1);
+                    [](TestGame& g, int i) {
+                        g.put({i}, PointColour::Green);
+                        g.game.board().applySheetRectangle(15, columnOf(i) - 1);
                     }}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& p) { return p.param.name; });
 
 TEST(FiveInARow, PointsOfAnEarlierGameNeverCount) {
     TestGame t;

@@ -193,29 +193,29 @@ INSTANTIATE_TEST_SUITE_P(
     Situations, ForfeitQuestion,
     ::testing::Values(
         ForfeitCase{"AtStart", [](TestGame&) {}, false},
-        ForfeitCase{"UnderWay", [](TestGame& t) { gameUnderWay(t); }, true},
+        ForfeitCase{"UnderWay", [](TestGame& g) { gameUnderWay(g); }, true},
         ForfeitCase{"ComputerHasNoPointYet",
-                    [](TestGame& t) {
-                        t.useQueuedComputer();
-                        t.game.click(c);
+                    [](TestGame& g) {
+                        g.useQueuedComputer();
+                        g.game.click(c);
                     },
                     false},
         ForfeitCase{"AfterAGameScoredBetweenTwoPlayers",
-                    [](TestGame& t) {
-                        gameUnderWay(t);
-                        t.options.chooseOpponent(Opponent::Human);
-                        t.game.state().turn = PointColour::Green;
-                        t.putInGame({c - 4, c - 3, c - 2, c - 1}, PointColour::Green);
-                        t.game.click(c - 5);
+                    [](TestGame& g) {
+                        gameUnderWay(g);
+                        g.options.chooseOpponent(Opponent::Human);
+                        g.game.state().turn = PointColour::Green;
+                        g.putInGame({c - 4, c - 3, c - 2, c - 1}, PointColour::Green);
+                        g.game.click(c - 5);
                     },
                     false},
         ForfeitCase{"NoUsableCellLeft",
-                    [](TestGame& t) {
-                        gameUnderWay(t);
-                        t.game.board().applySheetRectangle(1, 1);
+                    [](TestGame& g) {
+                        gameUnderWay(g);
+                        g.game.board().applySheetRectangle(1, 1);
                     },
                     false}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& p) { return p.param.name; });
 
 TEST(NewSheet, NoToTheForfeitChangesNothing) {
     TestGame t;
@@ -344,18 +344,18 @@ INSTANTIATE_TEST_SUITE_P(
     Sheets, BlockSearch,
     ::testing::Values(
         // The next candidate is one column further right.
-        BlockCase{"PointAtTopLeft", [](TestGame& t) { t.put({472}, PointColour::Green); }, 653},
+        BlockCase{"PointAtTopLeft", [](TestGame& g) { g.put({472}, PointColour::Green); }, 653},
         // Blocks with their lefts in columns 2 to 5 hold it; the block at column 6 is free.
-        BlockCase{"ClosedCellInColumn5", [](TestGame& t) { t.game.board().close(indexOf(7, 5)); },
+        BlockCase{"ClosedCellInColumn5", [](TestGame& g) { g.game.board().close(indexOf(7, 5)); },
                   656},
         BlockCase{"WholeFirstBandSpoiledNextBandAfterMaximise",
-                  [](TestGame& t) {
+                  [](TestGame& g) {
                       for (int column = 2; column <= 29; ++column) {
-                          t.game.board().close(indexOf(2, column));
+                          g.game.board().close(indexOf(2, column));
                       }
                   },
                   652 + 35}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& p) { return p.param.name; });
 
 TEST(OpeningPoint, MaximiseOnlyANormalWindowAndOnlyWhenTheFirstBandFails) {
     struct Case {

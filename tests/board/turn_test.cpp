@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SightCase{"OntoClosed", indexOf(9, 8), Key::Right, indexOf(9, 9)},
                       SightCase{"OntoPoint", indexOf(9, 12), Key::Left, indexOf(9, 11)},
                       SightCase{"OtherKey", 520, Key::Other, 520}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& p) { return p.param.name; });
 
 TEST(MoveInput, EnterPlaysLikeAClickAndLeavesTheSight) {
     TestGame t;
