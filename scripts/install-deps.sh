@@ -4,7 +4,8 @@
 set -eu
 
 packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core"
+libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
+dpkg-dev desktop-file-utils appstream"
 
 missing=""
 for p in $packages; do
