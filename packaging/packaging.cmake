@@ -1,6 +1,8 @@
-# Installation into the standard places and the window icon as a resource.
+# Installation into the standard places, the window icon as a resource, and the Debian package.
 #
 #   cmake --install <build> [--prefix /usr]        the program, desktop entry, icons, metainfo
+#   cd <build> && cpack -G DEB                      cinquevole_<version>_<arch>.deb
+#   packaging/check-deb.sh                          builds, inspects, installs, starts, removes it
 
 include(GNUInstallDirs)
 
@@ -50,3 +52,29 @@ if(CINQUEVOLE_TESTS)
              COMMAND ${_pkg}/check-install.sh ${PROJECT_BINARY_DIR} ${PROJECT_VERSION})
     set_tests_properties(packaging_install_tree PROPERTIES SKIP_RETURN_CODE 77)
 endif()
+
+# The Debian package: cpack -G DEB in a release build.
+set(CPACK_PACKAGE_NAME cinquevole)
+set(CPACK_PACKAGE_VENDOR "Cinquevole")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Les développeurs de Cinquevole <cinquevole@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "five in a row on squared paper / cinq points alignés sur une feuille quadrillée")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# CPack puts the summary above these paragraphs as the synopsis line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[
+Place your points on the crossings of a squared sheet and be the first to
+align five of them across, down or on a diagonal. Play against the computer
+at three levels, or against a friend at the same machine.
+
+Posez vos points sur les croisements d'une feuille quadrillée et soyez le
+premier à en aligner cinq, en ligne, en colonne ou en diagonale. Jouez contre
+l'ordinateur, à trois niveaux, ou contre un ami sur la même machine.]=])
+set(CPACK_SOURCE_GENERATOR TXZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/\\\\.cache/")
+include(CPack)
