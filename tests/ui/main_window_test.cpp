@@ -138,11 +138,12 @@ private slots:
         // The resize rule reads the real window's size here.
         struct WindowHost : test::ScriptedHost {
             FrmJeuxDePoints* window = nullptr;
-            OuterSize outerSize() const override { return window->outerSize(); }
+            OuterSize outerSize() const override {
+                return window != nullptr ? window->outerSize() : kDesignOuterSize;
+            }
             WindowState windowState() const override { return window->gameWindowState(); }
             void showNormalAtLargest() override { window->showNormalAtLargest(); }
         } host;
-        host.window = window_.get();
         window_.reset();
         Game game(host, t_->options, t_->statistics);
         window_ = std::make_unique<FrmJeuxDePoints>(game);
