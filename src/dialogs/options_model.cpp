@@ -31,7 +31,8 @@ void OptionsModel::chooseOpponent(Opponent opponent) {
     }
     opponent_ = opponent;
     // Setting the second name box goes through its change handler, as typing does.
-    nameChanged(1, opponent == Opponent::Computer ? std::string(kComputerName) : "Joueur 2");
+    const std::string_view name = opponent == Opponent::Computer ? kComputerName : "Joueur 2";
+    nameChanged(1, std::string(name));
 }
 
 void OptionsModel::nameChanged(int box, std::string text) {
