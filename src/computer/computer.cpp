@@ -1,3 +1,4 @@
+// The placement of a computer point: the only way a red point reaches the sheet.
 #include "computer/computer.h"
 
 namespace cinq {
@@ -19,13 +20,5 @@ void Computer::playComputerPoint(int cell) {
     // A point that completes five ends the game inside this call.
     game_.checkFiveInRow(s.computerMoves(entry));
 }
-
-void Computer::chooseComputerMove(int /*humanCount*/) {}
-
-void Computer::extendAlignment(int /*p*/, int /*n*/) { die_.roll(); }
-
-void Computer::blockAlignment(int /*p*/, int /*n*/) { die_.roll(); }
-
-void Computer::extendClosedThree(int /*humanCount*/) {}
 
 }  // namespace cinq

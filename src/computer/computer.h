@@ -1,8 +1,11 @@
 #pragma once
 
+#include <span>
+
 #include "board/computer_opponent.h"
 #include "board/game.h"
 #include "computer/die.h"
+#include "computer/look_around.h"
 
 namespace cinq {
 
@@ -10,20 +13,39 @@ namespace cinq {
 // around the points on the sheet, and places it. The searches only propose cells; the placement
 // accepts at most one per turn and refuses a cell that is taken or not playable, which is how the
 // searches stop at the first cell accepted.
+//
+// The searches are split by what they do: the order of searches and the fallback (choose.cpp),
+// extending the computer's own lines (extend.cpp), blocking the human's (block.cpp), the closed
+// three (closed_three.cpp) and the placement itself (computer.cpp).
 class Computer : public ComputerOpponent {
 public:
     Computer(Game& game, Die& die) : game_(game), die_(die) {}
 
+    // The computer's turn: the searches from the most urgent to the least, until one places a
+    // point. `humanCount` is the number of the human's points in the current game.
     void chooseComputerMove(int humanCount) override;
     void playComputerPoint(int cell) override;
 
-    // The look-arounds from one point, in the four directions.
+    // The look-arounds from one point p, in the four directions: lengthen the computer's line
+    // of n (1 to 4), or block the human's line of n (3 or 4). Each draws one roll of the die,
+    // whatever n is.
     void extendAlignment(int p, int n);
     void blockAlignment(int p, int n);
+    // Plays the open end of three red points closed at the other end by a green one.
     void extendClosedThree(int humanCount);
 
 private:
     bool hasPlayed() const { return game_.state().computerHasPlayed; }
+
+    // In each direction, acts on the first row of `table` that holds around p; stops as soon as
+    // a point has been placed.
+    void lookAround(int p, int roll, std::span<const LineRow> table);
+
+    // The steps of the turn that walk a move list, newest point first.
+    void extendFromEachComputerPoint(int n);
+    void blockFromEachHumanPoint(int humanCount, int n);
+    // The last resort: next to the human's newest point, then beyond the game's extents.
+    void playFallback(int humanCount);
 
     Game& game_;
     Die& die_;
