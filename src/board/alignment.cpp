@@ -62,8 +62,11 @@ void Game::closeFinishedGame(int top, int left, int bottom, int right) {
             board_.close(f);
         }
     }
-    recordGameWin();
+    // The extent is cleared before the win is recorded: a win that ends the match starts the
+    // next one from inside recordGameWin, and the opening point placed there belongs to the
+    // next game's extent.
     state_.extent.resetValues();
+    recordGameWin();
 }
 
 }  // namespace cinq
