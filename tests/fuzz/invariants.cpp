@@ -1,0 +1,603 @@
+#include "fuzz/invariants.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace cinq::fuzz {
+
+namespace {
+
+constexpr int kGamesPerSet = 5;
+constexpr int kSetsPerMatch = 3;
+
+bool inLargestSheet(int i) {
+    return isGridSlot(i) && rowOf(i) >= 2 && rowOf(i) <= 21 && columnOf(i) >= 2 &&
+           columnOf(i) <= 29;
+}
+
+std::string slotText(int i) {
+    return "slot " + std::to_string(i) + " (row " + std::to_string(rowOf(i)) + ", column " +
+           std::to_string(columnOf(i)) + ")";
+}
+
+const char* colourName(PointColour c) {
+    return c == PointColour::Green ? "green" : c == PointColour::Red ? "red" : "neutral";
+}
+
+std::vector<int> entries(const MoveList& list) {
+    std::vector<int> out;
+    for (int k = 1; list(k) != 0; ++k) {
+        out.push_back(list(k));
+    }
+    return out;
+}
+
+std::string listText(const std::vector<int>& cells) {
+    std::string out = "[";
+    for (const int c : cells) {
+        out += (out.size() > 1 ? " " : "") + std::to_string(c);
+    }
+    return out + "]";
+}
+
+// What an event line asks the game to do, as far as the checks need it.
+struct Action {
+    enum class Kind { Click, Enter, Arrow, NewSheet, Resize, Other };
+    Kind kind = Kind::Other;
+    int cell = -1;  // a click's intersection
+    int step = 0;   // an arrow's move of the sight
+};
+
+Action parse(std::string_view line) {
+    const auto word = [&line]() {
+        const std::size_t start = line.find_first_not_of(" \t");
+        if (start == std::string_view::npos) {
+            line = {};
+            return std::string_view{};
+        }
+        line.remove_prefix(start);
+        const std::size_t end = std::min(line.find_first_of(" \t\r"), line.size());
+        const std::string_view w = line.substr(0, end);
+        line.remove_prefix(end);
+        return w;
+    };
+    const std::string_view command = word();
+    const std::string_view argument = word();
+    Action a;
+    if (command == "click") {
+        int cell = -1;
+        std::from_chars(argument.data(), argument.data() + argument.size(), cell);
+        a.kind = Action::Kind::Click;
+        a.cell = cell;
+    } else if (command == "key") {
+        static constexpr std::pair<std::string_view, int> kArrows[] = {
+            {"left", -1}, {"right", 1}, {"up", -kColumns}, {"down", kColumns}};
+        if (argument == "enter") {
+            a.kind = Action::Kind::Enter;
+        }
+        for (const auto& [name, step] : kArrows) {
+            if (argument == name) {
+                a.kind = Action::Kind::Arrow;
+                a.step = step;
+            }
+        }
+    } else if (command == "menu" && argument == "nouvelle") {
+        a.kind = Action::Kind::NewSheet;
+    } else if (command == "size" || command == "window") {
+        a.kind = Action::Kind::Resize;
+    }
+    return a;
+}
+
+std::array<int, 6> statistics(const Game& game) {
+    std::array<int, 6> out{};
+    for (int k = 1; k <= 6; ++k) {
+        out[static_cast<std::size_t>(k - 1)] = game.statistics().count(k);
+    }
+    return out;
+}
+
+// Games won by a side in the statistics: counters 1, 3, 5 are player 1's, 2, 4, 6 player 2's.
+int wins(const std::array<int, 6>& stats, Side side) {
+    const std::size_t first = side == Side::Player1 ? 0 : 1;
+    return stats[first] + stats[first + 2] + stats[first + 4];
+}
+
+}  // namespace
+
+Tally& Tally::operator+=(const Tally& other) {
+    events += other.events;
+    checks += other.checks;
+    games += other.games;
+    sets += other.sets;
+    matches += other.matches;
+    forfeits += other.forfeits;
+    return *this;
+}
+
+void InvariantChecker::expect(bool condition, const std::string& failure) {
+    ++tally_.checks;
+    // The first failures of an event say enough; the rest usually follow from them.
+    if (!condition && failures_.size() < 12) {
+        failures_.push_back(failure);
+    }
+}
+
+InvariantChecker::Snapshot InvariantChecker::snapshot(const Game& game) const {
+    Snapshot s;
+    s.game = &game;
+    for (int i = 0; i < kSlotCount; ++i) {
+        s.slots[static_cast<std::size_t>(i)] = game.board().at(i);
+    }
+    s.state = game.state();
+    s.stats = statistics(game);
+    return s;
+}
+
+std::vector<std::string> InvariantChecker::check(const Game& game, const Event& event) {
+    failures_.clear();
+    scored_ = 0;
+    ++tally_.events;
+    if (before_ && before_->game != &game) {
+        before_.reset();
+    }
+    checkState(game);
+    if (before_) {
+        checkTransition(game, event);
+    }
+    before_ = snapshot(game);
+    return failures_;
+}
+
+void InvariantChecker::checkState(const Game& game) {
+    expect(game.board().strayReads() == 0,
+           std::to_string(game.board().strayReads()) + " reads of an index outside slots 0-1511");
+    checkSlots(game);
+    checkSheetRectangle(game);
+    checkMoveLists(game);
+    checkScores(game);
+    checkDrawing(game);
+
+    const GameState& s = game.state();
+    expect(
+        s.winnerColour == 0 || s.winnerColour == kPaletteDarkGreen || s.winnerColour == kPaletteRed,
+        "winner colour " + std::to_string(s.winnerColour));
+    expect(inLargestSheet(s.sightIndex),
+           "the sight stands on " + slotText(s.sightIndex) + ", outside the largest sheet");
+    expect(s.lastColumn >= 20 && s.lastColumn <= 29, "last column " + std::to_string(s.lastColumn));
+    expect(game.levelSetting() >= 0 && game.levelSetting() <= 2,
+           "level setting " + std::to_string(game.levelSetting()));
+    expect(s.turn != PointColour::Neutral, "the turn disc is neutral");
+    expect(s.status == (s.turn == PointColour::Green ? s.turnCaption1 : s.turnCaption2),
+           std::string("the status does not name the player to move (") + colourName(s.turn) + ")");
+    if (before_) {
+        expect(s.turnCaption1 == before_->state.turnCaption1 &&
+                   s.turnCaption2 == before_->state.turnCaption2,
+               "the turn captions changed after the window opened");
+    }
+}
+
+void InvariantChecker::checkSlots(const Game& game) {
+    const Board& board = game.board();
+    for (int i = 0; i < kSlotCount; ++i) {
+        const Slot& s = board.at(i);
+        // Four tests per slot, counted as one: the slot is in one of the states that occur.
+        ++tally_.checks;
+        if (s.playable && s.closed) {
+            expect(false, slotText(i) + " is closed and playable");
+        }
+        if (!s.hasPoint && s.colour != PointColour::Neutral) {
+            expect(false, slotText(i) + " has no point but the colour " + colourName(s.colour));
+        }
+        if (s.hasPoint && s.colour == PointColour::Neutral) {
+            expect(false, slotText(i) + " shows a point of the neutral colour");
+        }
+        if ((s.hasPoint || s.closed || s.playable) && !inLargestSheet(i)) {
+            expect(false, slotText(i) +
+                              " is outside the largest sheet but holds a point, is "
+                              "closed or is playable");
+        }
+    }
+}
+
+void InvariantChecker::checkSheetRectangle(const Game& game) {
+    // The sheet is rows 2 to R and columns 2 to the last column: every slot in it that is not
+    // closed is playable, every other slot is not. R is not kept by the game; the lowest row
+    // with a playable slot stands for it (rows below it, if any, are closed throughout).
+    const Board& board = game.board();
+    const int lastColumn = game.state().lastColumn;
+    int lastRow = -1;
+    for (int i = kFirstGridSlot; i < kSlotCount; ++i) {
+        if (board.isPlayable(i)) {
+            lastRow = std::max(lastRow, rowOf(i));
+        }
+    }
+    if (lastRow < 0) {
+        return;
+    }
+    expect(lastRow <= 21, "the sheet reaches row " + std::to_string(lastRow));
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (board.isClosed(i)) {
+            continue;
+        }
+        const bool inSheet = isGridSlot(i) && rowOf(i) >= 2 && rowOf(i) <= lastRow &&
+                             columnOf(i) >= 2 && columnOf(i) <= lastColumn;
+        ++tally_.checks;
+        if (board.isPlayable(i) != inSheet) {
+            expect(false, slotText(i) +
+                              (inSheet ? " lies on the sheet but is not playable"
+                                       : " lies off the sheet but is playable") +
+                              " (sheet: rows 2-" + std::to_string(lastRow) + ", columns 2-" +
+                              std::to_string(lastColumn) + ")");
+        }
+    }
+}
+
+void InvariantChecker::checkMoveLists(const Game& game) {
+    const GameState& s = game.state();
+    const Board& board = game.board();
+    const auto checkList = [&](const MoveList& list, PointColour colour, const char* name) {
+        const std::vector<int> cells = entries(list);
+        for (int k = static_cast<int>(cells.size()) + 1; k <= MoveList::kCapacity; ++k) {
+            if (list(k) != 0) {
+                expect(false,
+                       std::string(name) + " holds entry " + std::to_string(k) + " after its end");
+                break;
+            }
+        }
+        for (const int cell : cells) {
+            ++tally_.checks;
+            if (!isSlot(cell) || !board.hasPoint(cell) || board.colour(cell) != colour) {
+                expect(false, std::string(name) + " lists " + std::to_string(cell) +
+                                  ", which is not a " + colourName(colour) + " point");
+                continue;
+            }
+            // A listed point that is not closed belongs to the game under way, whose extent
+            // it widened.
+            const Extent& e = s.extent;
+            if (!board.isClosed(cell)) {
+                expect(
+                    targetTop(cell) >= e.top && targetTop(cell) <= e.bottom &&
+                        targetLeft(cell) >= e.left && targetLeft(cell) <= e.right,
+                    std::string(name) + " lists " + slotText(cell) + ", outside the game's extent");
+            }
+        }
+        return cells;
+    };
+    std::vector<int> human = checkList(s.humanMoves, PointColour::Green, "HumanMoves");
+    std::vector<int> computer = checkList(s.computerMoves, PointColour::Red, "ComputerMoves");
+    expect(s.computerMoveCount == static_cast<int>(computer.size()),
+           "ComputerMoveCount is " + std::to_string(s.computerMoveCount) + " but ComputerMoves " +
+               "holds " + std::to_string(computer.size()) + " entries");
+    expect(s.noComputerPointYet == computer.empty(),
+           "NoComputerPointYet disagrees with ComputerMoves " + listText(computer));
+    if (!computer.empty()) {
+        expect(s.lastComputerPoint == computer.back(),
+               "LastComputerPoint " + std::to_string(s.lastComputerPoint) +
+                   " is not the last entry of ComputerMoves " + listText(computer));
+    }
+    human.insert(human.end(), computer.begin(), computer.end());
+    std::sort(human.begin(), human.end());
+    expect(std::adjacent_find(human.begin(), human.end()) == human.end(),
+           "an intersection is listed twice in the move lists");
+}
+
+void InvariantChecker::checkScores(const Game& game) {
+    const GameState& s = game.state();
+    // Between events a set or a match that has just been won is already cleared; only the end
+    // of the program in the middle of a match's end leaves three sets standing.
+    const int maxSets = game.ended() ? kSetsPerMatch : kSetsPerMatch - 1;
+    expect(s.gamesPlayer1 >= 0 && s.gamesPlayer1 < kGamesPerSet && s.gamesPlayer2 >= 0 &&
+               s.gamesPlayer2 < kGamesPerSet,
+           "games " + std::to_string(s.gamesPlayer1) + " " + std::to_string(s.gamesPlayer2));
+    expect(s.setsPlayer1 >= 0 && s.setsPlayer1 <= maxSets && s.setsPlayer2 >= 0 &&
+               s.setsPlayer2 <= maxSets,
+           "sets " + std::to_string(s.setsPlayer1) + " " + std::to_string(s.setsPlayer2));
+    const std::array<int, 6> stats = statistics(game);
+    expect(std::ranges::all_of(stats, [](int n) { return n >= 0; }), "a negative statistic");
+    const int p1 = wins(stats, Side::Player1);
+    const int p2 = wins(stats, Side::Player2);
+    if (s.gamesPlayer1 == 0 && s.gamesPlayer2 == 0 && s.setsPlayer1 == 0 && s.setsPlayer2 == 0) {
+        // Before the first game of a match the statistics still hold the last match, if any.
+        expect(p1 + p2 == 0 || p1 + p2 >= kGamesPerSet * kSetsPerMatch,
+               "the statistics hold " + std::to_string(p1 + p2) +
+                   " games while no game of the match has been scored");
+    } else {
+        // The statistics count every game of the match: the sets each side won, its games in
+        // the set under way, and at most four games in each set the other side won.
+        const auto agrees = [](int won, int games, int sets, int otherSets) {
+            const int least = games + kGamesPerSet * sets;
+            return won >= least && won <= least + (kGamesPerSet - 1) * otherSets;
+        };
+        expect(agrees(p1, s.gamesPlayer1, s.setsPlayer1, s.setsPlayer2) &&
+                   agrees(p2, s.gamesPlayer2, s.setsPlayer2, s.setsPlayer1),
+               "the statistics (" + std::to_string(p1) + " and " + std::to_string(p2) +
+                   " games won) disagree with the counters (games " +
+                   std::to_string(s.gamesPlayer1) + " " + std::to_string(s.gamesPlayer2) +
+                   ", sets " + std::to_string(s.setsPlayer1) + " " + std::to_string(s.setsPlayer2) +
+                   ")");
+    }
+    if (s.setsPlayer1 > 0 || s.setsPlayer2 > 0) {
+        expect(s.setBlockVisible, "sets were won but the set block is hidden");
+    }
+}
+
+void InvariantChecker::checkDrawing(const Game& game) {
+    // Each game closed by five in a row draws its winning line (black), then its frame in the
+    // winner's colour; both stay until a new sheet, which also opens every closed slot.
+    const std::vector<Shape>& drawing = game.state().drawing;
+    expect(drawing.size() % 2 == 0, "the drawing holds an odd number of shapes");
+    for (std::size_t k = 0; k + 1 < drawing.size(); k += 2) {
+        const Shape& line = drawing[k];
+        const Shape& frame = drawing[k + 1];
+        expect(line.kind == Shape::Kind::Line && line.colour == kPaletteBlack &&
+                   frame.kind == Shape::Kind::Rectangle &&
+                   (frame.colour == kPaletteDarkGreen || frame.colour == kPaletteRed) &&
+                   frame.x1 < frame.x2 && frame.y1 < frame.y2,
+               "shapes " + std::to_string(k) + " and " + std::to_string(k + 1) +
+                   " are not a winning line and a frame");
+    }
+    bool anyClosed = false;
+    for (int i = kFirstGridSlot; i < kSlotCount && !anyClosed; ++i) {
+        anyClosed = game.board().isClosed(i);
+    }
+    expect(anyClosed == !drawing.empty(),
+           anyClosed ? "closed slots but no frame drawn" : "frames drawn but no closed slot");
+}
+
+void InvariantChecker::checkTransition(const Game& game, const Event& event) {
+    const Snapshot& b = *before_;
+    const GameState& s = game.state();
+    const Board& board = game.board();
+    const Action action = parse(event.action());
+    const std::string what = "'" + event.action().substr(0, 40) + "'";
+
+    // The intersection where the event plays, if it is a move the game takes.
+    std::optional<int> moveCell;
+    const auto playableAndFree = [&b](int i) {
+        const Slot& slot = b.slots[static_cast<std::size_t>(i)];
+        return slot.playable && !slot.hasPoint;
+    };
+    if (action.kind == Action::Kind::Click && isSlot(action.cell) && playableAndFree(action.cell)) {
+        moveCell = action.cell;
+    } else if (action.kind == Action::Kind::Enter && isSlot(b.state.sightIndex) &&
+               playableAndFree(b.state.sightIndex)) {
+        moveCell = b.state.sightIndex;
+    }
+    const bool newSheet = action.kind == Action::Kind::NewSheet;
+
+    int lost = 0, opened = 0, newGreen = 0, newRed = 0, newClosed = 0, playableChanged = 0;
+    int points = 0, greenPoints = 0, closed = 0;
+    for (int i = 0; i < kSlotCount; ++i) {
+        const Slot& was = b.slots[static_cast<std::size_t>(i)];
+        const Slot& is = board.at(i);
+        lost += was.hasPoint && (!is.hasPoint || is.colour != was.colour) ? 1 : 0;
+        opened += was.closed && !is.closed ? 1 : 0;
+        if (is.hasPoint && !was.hasPoint) {
+            (is.colour == PointColour::Green ? newGreen : newRed) += 1;
+        }
+        newClosed += is.closed && !was.closed ? 1 : 0;
+        playableChanged += is.playable != was.playable ? 1 : 0;
+        points += is.hasPoint ? 1 : 0;
+        greenPoints += is.hasPoint && is.colour == PointColour::Green ? 1 : 0;
+        closed += is.closed ? 1 : 0;
+    }
+    const std::vector<Shape>& drawingBefore = b.state.drawing;
+    const bool drawingKept =
+        s.drawing.size() >= drawingBefore.size() &&
+        std::equal(drawingBefore.begin(), drawingBefore.end(), s.drawing.begin());
+    const bool cleared = lost > 0 || opened > 0 || !drawingKept;
+
+    if (cleared) {
+        // Only a new sheet takes points, closed marks and drawings away, all of them at once;
+        // on the new sheet stands at most the computer's opening point.
+        expect(moveCell || newSheet,
+               what + " took points, closed marks or drawings away without a new sheet");
+        expect(closed == 0 && s.drawing.empty(),
+               "after a new sheet " + std::to_string(closed) + " slots are closed and " +
+                   std::to_string(s.drawing.size()) + " shapes drawn");
+        expect(greenPoints == 0 && points <= (newSheet ? 0 : 1),
+               "after a new sheet by " + what + " " + std::to_string(points) + " points stand (" +
+                   std::to_string(greenPoints) + " green)");
+    } else {
+        expect(newGreen <= 1 && newRed <= 1, what + " added " + std::to_string(newGreen) +
+                                                 " green and " + std::to_string(newRed) +
+                                                 " red points");
+        if (!moveCell) {
+            expect(newGreen + newRed + newClosed == 0 && s.drawing.size() == drawingBefore.size(),
+                   what + " is not a move but added points, closed slots or drawings");
+        } else {
+            expect(s.drawing.size() == drawingBefore.size() + (newClosed > 0 ? 2 : 0),
+                   what + " closed " + std::to_string(newClosed) + " slots and drew " +
+                       std::to_string(s.drawing.size() - drawingBefore.size()) + " shapes");
+        }
+    }
+    if (!moveCell && !newSheet && action.kind != Action::Kind::Resize) {
+        expect(playableChanged == 0, what + " changed which slots are playable");
+    }
+
+    checkScoring(game, event, cleared);
+    if (moveCell && !game.ended()) {
+        checkMove(game, *moveCell, cleared, scored_);
+    }
+
+    // The sight moves only with the arrow keys, one step, never off the sheet.
+    if (action.kind == Action::Kind::Arrow && s.sightIndex != b.state.sightIndex) {
+        expect(s.sightIndex == b.state.sightIndex + action.step && !board.isOffSheet(s.sightIndex),
+               what + " moved the sight from " + std::to_string(b.state.sightIndex) + " to " +
+                   std::to_string(s.sightIndex));
+    } else {
+        expect(s.sightIndex == b.state.sightIndex, what + " moved the sight");
+    }
+    if (action.kind != Action::Kind::Resize && !moveCell && !newSheet) {
+        expect(s.lastColumn == b.state.lastColumn, what + " changed the sheet's last column");
+    }
+
+    // Events that are not moves leave the game as it was.
+    if (!moveCell && !newSheet) {
+        const GameState& w = b.state;
+        expect(s.turn == w.turn && s.status == w.status &&
+                   entries(s.humanMoves) == entries(w.humanMoves) &&
+                   entries(s.computerMoves) == entries(w.computerMoves) &&
+                   s.computerMoveCount == w.computerMoveCount &&
+                   s.lastComputerPoint == w.lastComputerPoint &&
+                   s.computerHasPlayed == w.computerHasPlayed && s.gameOver == w.gameOver &&
+                   s.noComputerPointYet == w.noComputerPointYet &&
+                   s.winnerColour == w.winnerColour && s.extent.top == w.extent.top &&
+                   s.extent.left == w.extent.left && s.extent.bottom == w.extent.bottom &&
+                   s.extent.right == w.extent.right && s.extent.topIndex == w.extent.topIndex &&
+                   s.extent.leftIndex == w.extent.leftIndex &&
+                   s.extent.bottomIndex == w.extent.bottomIndex &&
+                   s.extent.rightIndex == w.extent.rightIndex,
+               what + " is not a move but changed the game's state");
+    }
+}
+
+void InvariantChecker::checkScoring(const Game& game, const Event& event, bool cleared) {
+    const Snapshot& b = *before_;
+    const GameState& s = game.state();
+    const std::array<int, 6> stats = statistics(game);
+    const std::string what = "'" + event.action().substr(0, 40) + "'";
+
+    // A scored game adds one to one statistics counter, the winner's at the level setting in
+    // force; the first game of a match clears the others first.
+    const GameState& w = b.state;
+    const bool firstOfMatch =
+        w.gamesPlayer1 == 0 && w.gamesPlayer2 == 0 && w.setsPlayer1 == 0 && w.setsPlayer2 == 0;
+    std::optional<std::size_t> counter;
+    if (stats != b.stats) {
+        for (std::size_t k = 0; k < stats.size(); ++k) {
+            const int base = firstOfMatch ? 0 : b.stats[k];
+            if (stats[k] == base + 1 && !counter) {
+                counter = k;
+            } else if (stats[k] != base) {
+                counter.reset();
+                break;
+            }
+        }
+        expect(counter.has_value(),
+               what + " changed the statistics in a way no single scored game explains");
+        if (!counter) {
+            return;
+        }
+    }
+    scored_ = counter ? 1 : 0;
+    const std::optional<Side> winner =
+        counter ? std::optional(*counter % 2 == 0 ? Side::Player1 : Side::Player2) : std::nullopt;
+    if (counter) {
+        expect(static_cast<int>(*counter / 2) == game.levelSetting(),
+               "a game was counted at level setting " + std::to_string(*counter / 2) +
+                   " while the setting is " + std::to_string(game.levelSetting()));
+        const Action action = parse(event.action());
+        expect(action.kind == Action::Kind::Click || action.kind == Action::Kind::Enter ||
+                   action.kind == Action::Kind::NewSheet,
+               what + " scored a game");
+        if (action.kind == Action::Kind::NewSheet) {
+            expect(*winner == Side::Player2, "a new sheet gave the game to player 1");
+            ++tally_.forfeits;
+        }
+        // A game won by five in a row is closed and framed in the same event, unless a new
+        // sheet followed at once.
+        if (action.kind != Action::Kind::NewSheet && !cleared) {
+            const std::vector<Shape>& drawing = s.drawing;
+            expect(!drawing.empty() &&
+                       drawing.back().colour ==
+                           (*winner == Side::Player1 ? kPaletteDarkGreen : kPaletteRed),
+                   "a game won by five was not framed in the winner's colour");
+        }
+    }
+    if (event.expectedWinner) {
+        expect(winner == event.expectedWinner,
+               what + " completes five (or gives up the game) but " +
+                   (winner ? "the other side" : "no game") + " was scored");
+    }
+
+    // The counters move as one scored game makes them move.
+    int games1 = w.gamesPlayer1, games2 = w.gamesPlayer2;
+    int sets1 = w.setsPlayer1, sets2 = w.setsPlayer2;
+    bool setWon = false;
+    bool matchWon = false;
+    if (winner) {
+        const bool one = *winner == Side::Player1;
+        int& games = one ? games1 : games2;
+        int& sets = one ? sets1 : sets2;
+        if (++games == kGamesPerSet) {
+            setWon = true;
+            games1 = games2 = 0;
+            if (++sets == kSetsPerMatch) {
+                matchWon = true;
+                // "Oui" to "Voulez vous rejouer" starts a new match; "Non" ends the program
+                // with the match standing.
+                if (!game.ended()) {
+                    sets1 = sets2 = 0;
+                }
+            }
+        }
+    }
+    expect(s.gamesPlayer1 == games1 && s.gamesPlayer2 == games2 && s.setsPlayer1 == sets1 &&
+               s.setsPlayer2 == sets2,
+           what + ": games " + std::to_string(w.gamesPlayer1) + "-" +
+               std::to_string(w.gamesPlayer2) + " sets " + std::to_string(w.setsPlayer1) + "-" +
+               std::to_string(w.setsPlayer2) + " became games " + std::to_string(s.gamesPlayer1) +
+               "-" + std::to_string(s.gamesPlayer2) + " sets " + std::to_string(s.setsPlayer1) +
+               "-" + std::to_string(s.setsPlayer2) + ", expected games " + std::to_string(games1) +
+               "-" + std::to_string(games2) + " sets " + std::to_string(sets1) + "-" +
+               std::to_string(sets2));
+    expect(s.setBlockVisible == (w.setBlockVisible || setWon),
+           "the set block's visibility changed without a set being won");
+    tally_.games += scored_;
+    tally_.sets += setWon ? 1 : 0;
+    tally_.matches += matchWon ? 1 : 0;
+}
+
+void InvariantChecker::checkMove(const Game& game, int cell, bool cleared, int scored) {
+    const Snapshot& b = *before_;
+    const GameState& s = game.state();
+    const Board& board = game.board();
+    const std::string where = "the move at " + slotText(cell);
+    const std::vector<int> human = entries(s.humanMoves);
+    const std::vector<int> computer = entries(s.computerMoves);
+    if (game.options().opponent() == Opponent::Computer) {
+        expect(s.turn == PointColour::Green, "after " + where + " player 1 is not to move");
+        if (b.state.turn != PointColour::Green) {
+            return;  // the click only made the computer move
+        }
+        if (!cleared) {
+            expect(board.hasPoint(cell) && board.colour(cell) == PointColour::Green,
+                   where + " left no green point there");
+        }
+        if (scored > 0) {
+            // The game is over and the next one opened: at most the computer's opening point.
+            expect(human.empty() && computer.size() <= 1,
+                   "after the game won by " + where + " the move lists hold " + listText(human) +
+                       " and " + listText(computer));
+        } else if (!cleared && !b.state.gameOver) {
+            std::vector<int> humanBefore = entries(b.state.humanMoves);
+            humanBefore.push_back(cell);
+            expect(human == humanBefore, where + " left HumanMoves " + listText(human));
+            const std::vector<int> computerBefore = entries(b.state.computerMoves);
+            const bool extended =
+                computer.size() == computerBefore.size() + 1 &&
+                std::equal(computerBefore.begin(), computerBefore.end(), computer.begin());
+            expect(computer == computerBefore || extended,
+                   where + " left ComputerMoves " + listText(computer));
+        }
+    } else {
+        if (!cleared) {
+            expect(board.hasPoint(cell) && board.colour(cell) == b.state.turn,
+                   where + " did not place a point of the colour to move");
+        }
+        // The turn passes, judged on the disc after the move: a new match started by the move
+        // has set it to green, so it ends red.
+        const PointColour next =
+            cleared || b.state.turn == PointColour::Green ? PointColour::Red : PointColour::Green;
+        expect(s.turn == next, "after " + where + " between two players the turn did not pass");
+        if (!cleared) {
+            expect(
+                human == entries(b.state.humanMoves) && computer == entries(b.state.computerMoves),
+                "a move between two players changed the move lists");
+        }
+    }
+}
+
+}  // namespace cinq::fuzz

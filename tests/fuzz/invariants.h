@@ -1,0 +1,81 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/game.h"
+#include "fuzz/script_generator.h"
+
+namespace cinq::fuzz {
+
+// What a run has done, for its figures.
+struct Tally {
+    long long events = 0;  // events checked
+    long long checks = 0;  // single invariant tests evaluated
+    long long games = 0;   // games scored, forfeits included
+    long long sets = 0;
+    long long matches = 0;
+    long long forfeits = 0;
+
+    Tally& operator+=(const Tally& other);
+};
+
+// Checks, after every event, what must hold whatever the user did, from the game's model alone,
+// so that any host (the replay tool, the real main window) can run it:
+//
+// - each slot is in one of the states of the board model (free; a point of the current game;
+//   closed, with or without a point; off the sheet, with or without a point that a resize left
+//   there), a slot without a point has the neutral colour, points and closed slots lie on the
+//   largest sheet, the playable slots are exactly the sheet's rectangle minus the closed ones;
+// - the move lists: each entry is a point of its side's colour, the computer's count matches
+//   its list, the listed points that are not closed lie inside the game's extent;
+// - the scores: each counter in its range, the statistics agree with the counters, each event
+//   scores at most one game and the counters move exactly as one scored game makes them move,
+//   a move that completes five is scored;
+// - from one event to the next: points and closed marks are never lost except by a new sheet,
+//   after which at most the computer's opening point stands; an event adds at most one red
+//   point and one green point; only moves add points, close areas or draw; events that are not
+//   moves change nothing but what they are for (the sight, the sheet's extent);
+// - no read outside slots 0 to 1511.
+class InvariantChecker {
+public:
+    // Checks the game after `event`; returns what failed, empty when everything holds. The
+    // first call for a game (or after `newProgram`) checks the state alone.
+    std::vector<std::string> check(const Game& game, const Event& event);
+    // The next call is for a new program.
+    void newProgram() { before_.reset(); }
+
+    const Tally& tally() const { return tally_; }
+
+private:
+    // What the checks compare with: the state after the previous event.
+    struct Snapshot {
+        const Game* game = nullptr;
+        std::array<Slot, kSlotCount> slots{};
+        GameState state;
+        std::array<int, 6> stats{};
+    };
+
+    void checkState(const Game& game);
+    void checkSlots(const Game& game);
+    void checkSheetRectangle(const Game& game);
+    void checkMoveLists(const Game& game);
+    void checkScores(const Game& game);
+    void checkDrawing(const Game& game);
+    void checkTransition(const Game& game, const Event& event);
+    void checkScoring(const Game& game, const Event& event, bool cleared);
+    void checkMove(const Game& game, int cell, bool cleared, int scored);
+
+    void expect(bool condition, const std::string& failure);
+    Snapshot snapshot(const Game& game) const;
+
+    std::optional<Snapshot> before_;
+    std::vector<std::string> failures_;
+    Tally tally_;
+    int scored_ = 0;  // games scored by the event being checked
+};
+
+}  // namespace cinq::fuzz
