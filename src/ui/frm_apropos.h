@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+#include <QScrollBar>
+
+namespace cinq::ui {
+
+// The help window: the rules and two hints of strategy, drawn line by line on a silver page that
+// the vertical scroll bar moves up, and a bottom panel with the "Fermer" button. It is created for
+// each showing, so scrolling starts at the top every time.
+class FrmApropos : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmApropos(QWidget* parent = nullptr);
+
+    QScrollBar* scrollBar() const { return scrollBar_; }
+
+private:
+    QWidget* frame_;
+    QScrollBar* scrollBar_;
+};
+
+}  // namespace cinq::ui
