@@ -5,7 +5,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Cinquevole");
+    // The program ends only through the host: at start from the options dialog, later after the
+    // help window that closes every way of leaving.
+    QApplication::setQuitOnLastWindowClosed(false);
     cinq::ui::QtHost host;
-    host.openMainWindow();
+    host.start();
     return QApplication::exec();
 }

@@ -3,12 +3,58 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
+
+#include "ui/frm_apropos.h"
+#include "ui/frm_statistique.h"
 
 namespace cinq::ui {
 
 QtHost::QtHost(Die* die) : die_(die != nullptr ? *die : randomDie_) {}
 
 QtHost::~QtHost() = default;
+
+void QtHost::start() {
+    optionsDialogCreated().show();
+}
+
+FrmChoix& QtHost::optionsDialogCreated() {
+    if (choix_ == nullptr) {
+        choix_ = std::make_unique<FrmChoix>(options_);
+        QObject::connect(choix_.get(), &FrmChoix::okClicked, choix_.get(),
+                         [this] { optionsConfirmed(); });
+        QObject::connect(choix_.get(), &FrmChoix::cancelClicked, choix_.get(),
+                         [this] { optionsCancelled(); });
+        QObject::connect(choix_.get(), &FrmChoix::closeBoxClicked, choix_.get(),
+                         [this] { optionsClosedByBox(); });
+        // A level chosen in the dialog shows at once in the main window's level label.
+        QObject::connect(choix_.get(), &FrmChoix::modelChanged, choix_.get(),
+                         [this] { syncMainWindow(); });
+    }
+    return *choix_;
+}
+
+void QtHost::optionsConfirmed() {
+    choix_->hide();
+    openMainWindow();
+}
+
+void QtHost::optionsCancelled() {
+    if (main_ != nullptr && main_->isVisible()) {
+        choix_->hide();
+    } else {
+        endProgram();
+    }
+}
+
+void QtHost::optionsClosedByBox() {
+    if (main_ == nullptr) {
+        endProgram();
+        return;
+    }
+    // The dialog is closing; it is destroyed once its modal showing has returned.
+    choixClosedByBox_ = true;
+}
 
 void QtHost::openMainWindow() {
     if (main_ != nullptr) {
@@ -50,11 +96,38 @@ Answer QtHost::ask(const Message& message) {
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-void QtHost::showOptions() { syncMainWindow(); }
+void QtHost::execModal(QDialog& dialog) {
+    syncMainWindow();
+    if (main_ != nullptr) {
+        // Kept above the main window by the window manager; still centred on the screen.
+        dialog.winId();
+        if (QWindow* window = dialog.windowHandle()) {
+            window->setTransientParent(main_->windowHandle());
+        }
+    }
+    dialog.exec();
+}
 
-void QtHost::showStatistics() { syncMainWindow(); }
+void QtHost::showOptions() {
+    execModal(optionsDialogCreated());
+    if (choixClosedByBox_) {
+        choixClosedByBox_ = false;
+        choix_.reset();
+        options_.recreate();
+    }
+    // The level label follows the level chosen.
+    syncMainWindow();
+}
 
-void QtHost::showHelp() { syncMainWindow(); }
+void QtHost::showStatistics() {
+    FrmStatistique window(statistics_);
+    execModal(window);
+}
+
+void QtHost::showHelp() {
+    FrmApropos window;
+    execModal(window);
+}
 
 WindowState QtHost::windowState() const {
     return main_ != nullptr ? main_->gameWindowState() : WindowState::Normal;
@@ -72,6 +145,9 @@ void QtHost::showNormalAtLargest() {
 
 void QtHost::endProgram() {
     programEnded_ = true;
+    if (choix_ != nullptr) {
+        choix_->hide();
+    }
     if (main_ != nullptr) {
         main_->hide();
     }
