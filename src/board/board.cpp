@@ -72,7 +72,9 @@ void Board::close(int i) {
     }
 }
 
-void Board::clear() { slots_.fill(Slot{}); }
+void Board::clear() {
+    slots_.fill(Slot{});
+}
 
 void Board::build() {
     clear();

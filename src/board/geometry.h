@@ -9,28 +9,42 @@
 // end of one row into the next.
 namespace cinq {
 
-inline constexpr int kSlotCount = 1512;      // slots 0 to 1511
-inline constexpr int kFirstGridSlot = 400;   // slots below it are parked at the window's origin
-inline constexpr int kColumns = 35;          // columns 0 to 34
-inline constexpr int kRows = 32;             // rows 0 to 31 (row 31 holds columns 0 to 26)
-inline constexpr int kPitch = 360;           // twips between two grid lines
+inline constexpr int kSlotCount = 1512;     // slots 0 to 1511
+inline constexpr int kFirstGridSlot = 400;  // slots below it are parked at the window's origin
+inline constexpr int kColumns = 35;         // columns 0 to 34
+inline constexpr int kRows = 32;            // rows 0 to 31 (row 31 holds columns 0 to 26)
+inline constexpr int kPitch = 360;          // twips between two grid lines
 inline constexpr int kTwipsPerPixel = 15;
 
 // The four directions of a line, in the order every scan tries them.
 inline constexpr std::array<int, 4> kDirections{35, 1, 36, 34};
 
-constexpr bool isSlot(int i) { return i >= 0 && i < kSlotCount; }
-constexpr bool isGridSlot(int i) { return i >= kFirstGridSlot && i < kSlotCount; }
-constexpr int rowOf(int i) { return (i - kFirstGridSlot) / kColumns; }
-constexpr int columnOf(int i) { return (i - kFirstGridSlot) % kColumns; }
-constexpr int indexOf(int row, int column) { return kFirstGridSlot + kColumns * row + column; }
+constexpr bool isSlot(int i) {
+    return i >= 0 && i < kSlotCount;
+}
+constexpr bool isGridSlot(int i) {
+    return i >= kFirstGridSlot && i < kSlotCount;
+}
+constexpr int rowOf(int i) {
+    return (i - kFirstGridSlot) / kColumns;
+}
+constexpr int columnOf(int i) {
+    return (i - kFirstGridSlot) % kColumns;
+}
+constexpr int indexOf(int row, int column) {
+    return kFirstGridSlot + kColumns * row + column;
+}
 
 // The click target of an intersection reaches 140 twips left of and above it and 220 twips right
 // of and below it. Parked slots have theirs at the window's origin.
 inline constexpr int kTargetSize = 360;
 inline constexpr int kTargetOffset = 140;
-constexpr int targetLeft(int i) { return isGridSlot(i) ? kPitch * columnOf(i) - kTargetOffset : 0; }
-constexpr int targetTop(int i) { return isGridSlot(i) ? kPitch * rowOf(i) - kTargetOffset : 0; }
+constexpr int targetLeft(int i) {
+    return isGridSlot(i) ? kPitch * columnOf(i) - kTargetOffset : 0;
+}
+constexpr int targetTop(int i) {
+    return isGridSlot(i) ? kPitch * rowOf(i) - kTargetOffset : 0;
+}
 
 // The grid slot whose click target holds the point (x, y) of the window's client area, or -1.
 constexpr int slotAt(int x, int y) {

@@ -73,8 +73,9 @@ void Game::placeOpeningPoint() {
     if (block >= 0) {
         requestComputerPoint(block + kOpeningOffset);
     } else {
-        host_.ask({"Ordinateur constate que l'espace de jeu est devenu trop petit. Il va donc "
-                   "changer de feuille"});
+        host_.ask(
+            {"Ordinateur constate que l'espace de jeu est devenu trop petit. Il va donc "
+             "changer de feuille"});
         newSheet();
         requestComputerPoint(kFreshSheetOpening);
     }

@@ -62,14 +62,9 @@ constexpr LineRow kBlockThree[] = {
 void Computer::blockAlignment(int p, int n) {
     const int roll = die_.roll();
     switch (n) {
-        case 4:
-            lookAround(p, roll, kBlockFour);
-            break;
-        case 3:
-            lookAround(p, roll, kBlockThree);
-            break;
-        default:
-            break;
+        case 4: lookAround(p, roll, kBlockFour); break;
+        case 3: lookAround(p, roll, kBlockThree); break;
+        default: break;
     }
 }
 

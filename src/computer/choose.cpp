@@ -83,16 +83,11 @@ std::optional<int> probeOrigin(From from, int newestHumanPoint, const Extent& ex
         return index == unset ? std::nullopt : std::optional(index);
     };
     switch (from) {
-        case From::NewestHumanPoint:
-            return newestHumanPoint;
-        case From::ExtentRight:
-            return set(extent.rightIndex, kUnsetBottomRightIndex);
-        case From::ExtentLeft:
-            return set(extent.leftIndex, kUnsetTopLeftIndex);
-        case From::ExtentBottom:
-            return set(extent.bottomIndex, kUnsetBottomRightIndex);
-        case From::ExtentTop:
-            return set(extent.topIndex, kUnsetTopLeftIndex);
+        case From::NewestHumanPoint: return newestHumanPoint;
+        case From::ExtentRight: return set(extent.rightIndex, kUnsetBottomRightIndex);
+        case From::ExtentLeft: return set(extent.leftIndex, kUnsetTopLeftIndex);
+        case From::ExtentBottom: return set(extent.bottomIndex, kUnsetBottomRightIndex);
+        case From::ExtentTop: return set(extent.topIndex, kUnsetTopLeftIndex);
     }
     return std::nullopt;
 }
@@ -108,15 +103,11 @@ std::size_t levelColumn(int levelSetting) {
 
 bool gateOpen(Gate gate, const GameState& state) {
     switch (gate) {
-        case Gate::Never:
-            return false;
-        case Gate::Always:
-            return true;
+        case Gate::Never: return false;
+        case Gate::Always: return true;
         // The count and the list agree, so each test amounts to "at least that many points".
-        case Gate::SixPoints:
-            return state.computerMoveCount >= 6 && state.computerMoves(6) != 0;
-        case Gate::EightPoints:
-            return state.computerMoveCount >= 6 && state.computerMoves(8) != 0;
+        case Gate::SixPoints: return state.computerMoveCount >= 6 && state.computerMoves(6) != 0;
+        case Gate::EightPoints: return state.computerMoveCount >= 6 && state.computerMoves(8) != 0;
     }
     return false;
 }
@@ -130,18 +121,10 @@ void Computer::chooseComputerMove(int humanCount) {
             continue;
         }
         switch (step.search) {
-            case Search::ExtendOwn:
-                extendFromEachComputerPoint(step.length);
-                break;
-            case Search::BlockHuman:
-                blockFromEachHumanPoint(humanCount, step.length);
-                break;
-            case Search::ClosedThree:
-                extendClosedThree(humanCount);
-                break;
-            case Search::Fallback:
-                playFallback(humanCount);
-                break;
+            case Search::ExtendOwn: extendFromEachComputerPoint(step.length); break;
+            case Search::BlockHuman: blockFromEachHumanPoint(humanCount, step.length); break;
+            case Search::ClosedThree: extendClosedThree(humanCount); break;
+            case Search::Fallback: playFallback(humanCount); break;
         }
         if (hasPlayed()) {
             return;

@@ -100,20 +100,11 @@ constexpr LineRow kExtendOne[] = {
 void Computer::extendAlignment(int p, int n) {
     const int roll = die_.roll();
     switch (n) {
-        case 4:
-            lookAround(p, roll, kExtendFour);
-            break;
-        case 3:
-            lookAround(p, roll, kExtendThree);
-            break;
-        case 2:
-            lookAround(p, roll, kExtendTwo);
-            break;
-        case 1:
-            lookAround(p, roll, kExtendOne);
-            break;
-        default:
-            break;
+        case 4: lookAround(p, roll, kExtendFour); break;
+        case 3: lookAround(p, roll, kExtendThree); break;
+        case 2: lookAround(p, roll, kExtendTwo); break;
+        case 1: lookAround(p, roll, kExtendOne); break;
+        default: break;
     }
 }
 

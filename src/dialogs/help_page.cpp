@@ -23,8 +23,7 @@ constexpr std::array<HelpLine, 20> kHelpPage{{
     {100, 3500, false, "Le vainqueur est celui qui, le premier, remporte trois "},
     {0, 3700, false, "manches."},
     {0, 4000, true, "Eléments de stratégie:"},
-    {0, 4300, false,
-     "  - Il ne faut laisser aucun alignement de trois points (de l'adversaire)  "},
+    {0, 4300, false, "  - Il ne faut laisser aucun alignement de trois points (de l'adversaire)  "},
     {0, std::nullopt, false,
      "\"ouvert\" au deux extrémités sauf si on est sur d'en aligner cinq avant lui."},
     {0, 4850, false,
@@ -36,6 +35,8 @@ constexpr std::array<HelpLine, 20> kHelpPage{{
 
 }  // namespace
 
-std::span<const HelpLine> helpPage() { return kHelpPage; }
+std::span<const HelpLine> helpPage() {
+    return kHelpPage;
+}
 
 }  // namespace cinq

@@ -142,8 +142,8 @@ void SheetView::paintEvent(QPaintEvent* /*event*/) {
     }
     if (hover_ >= 0) {
         painter.setBrush(kYellow);
-        painter.drawEllipse(boxAt(hover_, kHoverIndicator, kHoverIndicator.width,
-                                  kHoverIndicator.height));
+        painter.drawEllipse(
+            boxAt(hover_, kHoverIndicator, kHoverIndicator.width, kHoverIndicator.height));
     }
     painter.setBrush(Qt::NoBrush);
     const int sight = game_.state().sightIndex;

@@ -11,7 +11,9 @@
 // twips and Qt's high-DPI scaling does the rest.
 namespace cinq::ui {
 
-inline int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+inline int px(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
 inline QRect pxRect(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }

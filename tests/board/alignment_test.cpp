@@ -18,8 +18,8 @@ void playAndCheck(TestGame& t, int cell, PointColour colour) {
 }
 
 Shape lineBetween(int a, int b) {
-    return {Shape::Kind::Line, targetLeft(a) + 120, targetTop(a) + 120, targetLeft(b) + 120,
-            targetTop(b) + 120, kPaletteBlack};
+    return {Shape::Kind::Line,   targetLeft(a) + 120, targetTop(a) + 120,
+            targetLeft(b) + 120, targetTop(b) + 120,  kPaletteBlack};
 }
 
 constexpr int c = 652;  // row 7, column 7
@@ -77,19 +77,18 @@ TEST_P(FourIsNotFive, ScanStopsAtAnyCellThatIsNotAGreenPlayablePoint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Blockers, FourIsNotFive,
-    ::testing::Values(
-        BlockerCase{"Free", [](TestGame&, int) {}},
-        BlockerCase{"Red", [](TestGame& g, int i) { g.put({i}, PointColour::Red); }},
-        BlockerCase{"ClosedGreen",
-                    [](TestGame& g, int i) {
-                        g.put({i}, PointColour::Green);
-                        g.game.board().close(i);
-                    }},
-        BlockerCase{"OffSheetGreen",
-                    [](TestGame& g, int i) {
-                        g.put({i}, PointColour::Green);
-                        g.game.board().applySheetRectangle(15, columnOf(i) - 1);
-                    }}),
+    ::testing::Values(BlockerCase{"Free", [](TestGame&, int) {}},
+                      BlockerCase{"Red", [](TestGame& g, int i) { g.put({i}, PointColour::Red); }},
+                      BlockerCase{"ClosedGreen",
+                                  [](TestGame& g, int i) {
+                                      g.put({i}, PointColour::Green);
+                                      g.game.board().close(i);
+                                  }},
+                      BlockerCase{"OffSheetGreen",
+                                  [](TestGame& g, int i) {
+                                      g.put({i}, PointColour::Green);
+                                      g.game.board().applySheetRectangle(15, columnOf(i) - 1);
+                                  }}),
     [](const auto& p) { return p.param.name; });
 
 TEST(FiveInARow, PointsOfAnEarlierGameNeverCount) {
@@ -106,8 +105,7 @@ TEST(FiveInARow, PointsOfAnEarlierGameNeverCount) {
 
 TEST(FiveInARow, DoubleFiveScoresOnceWithTheVerticalLine) {
     TestGame t;
-    t.putInGame({c - 70, c - 35, c + 35, c + 70, c - 2, c - 1, c + 1, c + 2},
-               PointColour::Green);
+    t.putInGame({c - 70, c - 35, c + 35, c + 70, c - 2, c - 1, c + 1, c + 2}, PointColour::Green);
     playAndCheck(t, c, PointColour::Green);
     ASSERT_EQ(t.game.state().drawing.size(), 2U);
     EXPECT_EQ(t.game.state().drawing[0], lineBetween(c - 70, c + 70));
@@ -148,13 +146,12 @@ TEST(CloseFinishedGame, ClosesTheWholeRectangleFromTheCornerWalk) {
     TestGame t;
     // The topmost point stands right of the leftmost one: the corner walk moves left to it.
     t.putInGame({indexOf(4, 9), indexOf(8, 3), indexOf(10, 12)}, PointColour::Red);
-    t.putInGame({indexOf(6, 5), indexOf(6, 6), indexOf(6, 7), indexOf(6, 8)},
-               PointColour::Green);
+    t.putInGame({indexOf(6, 5), indexOf(6, 6), indexOf(6, 7), indexOf(6, 8)}, PointColour::Green);
     playAndCheck(t, indexOf(6, 9), PointColour::Green);
     EXPECT_EQ(closedCells(t.game.board()), rectangle(4, 3, 10, 12));
     EXPECT_EQ(t.game.state().extent.topIndex, indexOf(4, 3));
-    const Shape frame{Shape::Kind::Rectangle, 3 * 360 - 140 + 30, 4 * 360 - 140 + 30,
-                      12 * 360 - 140 + 280, 10 * 360 - 140 + 280, kPaletteDarkGreen};
+    const Shape frame{Shape::Kind::Rectangle, 3 * 360 - 140 + 30,   4 * 360 - 140 + 30,
+                      12 * 360 - 140 + 280,   10 * 360 - 140 + 280, kPaletteDarkGreen};
     EXPECT_EQ(t.game.state().drawing.back(), frame);
     // The points inside the frame stay where they are.
     EXPECT_EQ(t.game.board().colour(indexOf(8, 3)), PointColour::Red);
@@ -169,7 +166,7 @@ TEST(CloseFinishedGame, GameInColumns26To29StartsItsRectangleAtColumn25) {
     TestGame t;
     t.resize(kLargestOuterSize);
     t.putInGame({indexOf(4, 27), indexOf(5, 27), indexOf(6, 27), indexOf(7, 27)},
-               PointColour::Green);
+                PointColour::Green);
     t.putInGame({indexOf(5, 26), indexOf(6, 29)}, PointColour::Red);
     playAndCheck(t, indexOf(8, 27), PointColour::Green);
     EXPECT_EQ(t.game.state().extent.topIndex, indexOf(4, 25));

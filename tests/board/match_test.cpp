@@ -96,10 +96,10 @@ TEST(Match, WonByTheComputersPointLeavesAnEmptySheetForPlayer1) {
     computer.replies = {c + 5};
     setScores(t, 1, 4, 0, 2);
     t.game.click(c + 70);
-    EXPECT_EQ(t.host.messageTexts(),
-              (std::vector<std::string>{
-                  "Ordinateur remporte le match. La revenche quand vous voulez",
-                  "Voulez vous rejouer"}));
+    EXPECT_EQ(
+        t.host.messageTexts(),
+        (std::vector<std::string>{"Ordinateur remporte le match. La revenche quand vous voulez",
+                                  "Voulez vous rejouer"}));
     EXPECT_EQ(pointsOnSheet(t.game.board()), 0);
     EXPECT_EQ(t.game.state().computerMoveCount, 0);
     EXPECT_EQ(t.game.state().turn, PointColour::Green);
@@ -183,7 +183,8 @@ TEST_P(ForfeitQuestion, AskedOnlyForAGameUnderWayWithAComputerPoint) {
     GetParam().setUp(t);
     const int games2 = t.game.state().gamesPlayer2;
     t.game.menuNewSheet();
-    const bool asked = !t.host.messageTexts().empty() && t.host.messageTexts()[0] == kForfeitQuestion;
+    const bool asked =
+        !t.host.messageTexts().empty() && t.host.messageTexts()[0] == kForfeitQuestion;
     EXPECT_EQ(asked, GetParam().asked);
     EXPECT_EQ(t.game.state().gamesPlayer2, games2 + (GetParam().asked ? 1 : 0));
     EXPECT_EQ(pointsOnSheet(t.game.board()), 0);
@@ -191,30 +192,29 @@ TEST_P(ForfeitQuestion, AskedOnlyForAGameUnderWayWithAComputerPoint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Situations, ForfeitQuestion,
-    ::testing::Values(
-        ForfeitCase{"AtStart", [](TestGame&) {}, false},
-        ForfeitCase{"UnderWay", [](TestGame& g) { gameUnderWay(g); }, true},
-        ForfeitCase{"ComputerHasNoPointYet",
-                    [](TestGame& g) {
-                        g.useQueuedComputer();
-                        g.game.click(c);
-                    },
-                    false},
-        ForfeitCase{"AfterAGameScoredBetweenTwoPlayers",
-                    [](TestGame& g) {
-                        gameUnderWay(g);
-                        g.options.chooseOpponent(Opponent::Human);
-                        g.game.state().turn = PointColour::Green;
-                        g.putInGame({c - 4, c - 3, c - 2, c - 1}, PointColour::Green);
-                        g.game.click(c - 5);
-                    },
-                    false},
-        ForfeitCase{"NoUsableCellLeft",
-                    [](TestGame& g) {
-                        gameUnderWay(g);
-                        g.game.board().applySheetRectangle(1, 1);
-                    },
-                    false}),
+    ::testing::Values(ForfeitCase{"AtStart", [](TestGame&) {}, false},
+                      ForfeitCase{"UnderWay", [](TestGame& g) { gameUnderWay(g); }, true},
+                      ForfeitCase{"ComputerHasNoPointYet",
+                                  [](TestGame& g) {
+                                      g.useQueuedComputer();
+                                      g.game.click(c);
+                                  },
+                                  false},
+                      ForfeitCase{"AfterAGameScoredBetweenTwoPlayers",
+                                  [](TestGame& g) {
+                                      gameUnderWay(g);
+                                      g.options.chooseOpponent(Opponent::Human);
+                                      g.game.state().turn = PointColour::Green;
+                                      g.putInGame({c - 4, c - 3, c - 2, c - 1}, PointColour::Green);
+                                      g.game.click(c - 5);
+                                  },
+                                  false},
+                      ForfeitCase{"NoUsableCellLeft",
+                                  [](TestGame& g) {
+                                      gameUnderWay(g);
+                                      g.game.board().applySheetRectangle(1, 1);
+                                  },
+                                  false}),
     [](const auto& p) { return p.param.name; });
 
 TEST(NewSheet, NoToTheForfeitChangesNothing) {

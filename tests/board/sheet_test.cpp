@@ -34,15 +34,15 @@ TEST_P(HitTest, TargetReaches140BeforeAnd220AfterItsIntersection) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, HitTest,
-    ::testing::Values(HitCase{360 * 5, 360 * 4, indexOf(4, 5)},                // on it
-                      HitCase{360 * 5 + 219, 360 * 4 + 219, indexOf(4, 5)},    // 219 after
-                      HitCase{360 * 5 + 220, 360 * 4, indexOf(4, 6)},          // next column
-                      HitCase{360 * 5, 360 * 4 + 220, indexOf(5, 5)},          // next row
-                      HitCase{360 * 5 - 140, 360 * 4 - 140, indexOf(4, 5)},    // 140 before
-                      HitCase{360 * 5 - 141, 360 * 4, indexOf(4, 4)},          // previous column
-                      HitCase{-141, 500, -1},                                  // left of the grid
-                      HitCase{360 * 35 - 140, 500, -1},                        // right of the grid
-                      HitCase{360 * 27 - 140, 360 * 31, -1}));                 // past slot 1511
+    ::testing::Values(HitCase{360 * 5, 360 * 4, indexOf(4, 5)},              // on it
+                      HitCase{360 * 5 + 219, 360 * 4 + 219, indexOf(4, 5)},  // 219 after
+                      HitCase{360 * 5 + 220, 360 * 4, indexOf(4, 6)},        // next column
+                      HitCase{360 * 5, 360 * 4 + 220, indexOf(5, 5)},        // next row
+                      HitCase{360 * 5 - 140, 360 * 4 - 140, indexOf(4, 5)},  // 140 before
+                      HitCase{360 * 5 - 141, 360 * 4, indexOf(4, 4)},        // previous column
+                      HitCase{-141, 500, -1},                                // left of the grid
+                      HitCase{360 * 35 - 140, 500, -1},                      // right of the grid
+                      HitCase{360 * 27 - 140, 360 * 31, -1}));               // past slot 1511
 
 struct RowBandCase {
     int height;
@@ -77,19 +77,20 @@ TEST_P(ColumnBands, LastColumnForOuterWidth) {
     EXPECT_EQ(column.value_or(-1), GetParam().lastColumn);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryEdge, ColumnBands,
-    ::testing::Values(ColumnBandCase{8729, -1}, ColumnBandCase{8730, 20}, ColumnBandCase{9075, 20},
-                      ColumnBandCase{9080, -1}, ColumnBandCase{9085, 21}, ColumnBandCase{9435, 21},
-                      ColumnBandCase{9440, -1}, ColumnBandCase{9445, 22}, ColumnBandCase{9795, 22},
-                      ColumnBandCase{9805, 23}, ColumnBandCase{10155, 23},
-                      ColumnBandCase{10165, 24}, ColumnBandCase{10515, 24},
-                      ColumnBandCase{10525, 25}, ColumnBandCase{10875, 25},
-                      ColumnBandCase{10880, -1}, ColumnBandCase{10895, 26},
-                      ColumnBandCase{11235, 26}, ColumnBandCase{11245, 27},
-                      ColumnBandCase{11595, 27}, ColumnBandCase{11605, 28},
-                      ColumnBandCase{11945, 28}, ColumnBandCase{11950, -1},
-                      ColumnBandCase{11955, 29}, ColumnBandCase{12120, 29}));
+INSTANTIATE_TEST_SUITE_P(EveryEdge, ColumnBands,
+                         ::testing::Values(ColumnBandCase{8729, -1}, ColumnBandCase{8730, 20},
+                                           ColumnBandCase{9075, 20}, ColumnBandCase{9080, -1},
+                                           ColumnBandCase{9085, 21}, ColumnBandCase{9435, 21},
+                                           ColumnBandCase{9440, -1}, ColumnBandCase{9445, 22},
+                                           ColumnBandCase{9795, 22}, ColumnBandCase{9805, 23},
+                                           ColumnBandCase{10155, 23}, ColumnBandCase{10165, 24},
+                                           ColumnBandCase{10515, 24}, ColumnBandCase{10525, 25},
+                                           ColumnBandCase{10875, 25}, ColumnBandCase{10880, -1},
+                                           ColumnBandCase{10895, 26}, ColumnBandCase{11235, 26},
+                                           ColumnBandCase{11245, 27}, ColumnBandCase{11595, 27},
+                                           ColumnBandCase{11605, 28}, ColumnBandCase{11945, 28},
+                                           ColumnBandCase{11950, -1}, ColumnBandCase{11955, 29},
+                                           ColumnBandCase{12120, 29}));
 
 // The playable rectangle as (first row, last row, first column, last column).
 struct Rectangle {

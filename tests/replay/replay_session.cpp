@@ -91,7 +91,9 @@ void ReplayHost::showOptions() {
     closeOptionsWithCloseBox = false;
 }
 
-ReplaySession::ReplaySession(std::ostream& out) : out_(out) { host_.options = &options_; }
+ReplaySession::ReplaySession(std::ostream& out) : out_(out) {
+    host_.options = &options_;
+}
 
 ReplaySession::Status ReplaySession::runScript(std::istream& in) {
     std::string line;
@@ -142,7 +144,9 @@ void ReplaySession::start() {
     game_->setComputer(&*computer_);
 }
 
-void ReplaySession::startIfNeeded() { start(); }
+void ReplaySession::startIfNeeded() {
+    start();
+}
 
 void ReplaySession::typeName(int box, std::string_view text) {
     if (box == 1 && !options_.secondNameEnabled()) {
@@ -198,8 +202,10 @@ void ReplaySession::run(std::string_view command, std::string_view rest) {
     } else if (command == "level") {
         const auto w = exactly(rest, 1, command);
         static constexpr std::pair<std::string_view, LevelOption> kLevels[] = {
-            {"initiation", LevelOption::Initiation}, {"1", LevelOption::Level1},
-            {"2", LevelOption::Level2}, {"3", LevelOption::Level3}};
+            {"initiation", LevelOption::Initiation},
+            {"1", LevelOption::Level1},
+            {"2", LevelOption::Level2},
+            {"3", LevelOption::Level3}};
         const auto* found = std::find_if(std::begin(kLevels), std::end(kLevels),
                                          [&](const auto& level) { return level.first == w[0]; });
         if (found == std::end(kLevels)) {
@@ -279,8 +285,10 @@ void ReplaySession::run(std::string_view command, std::string_view rest) {
             throw ScriptError{"menu takes one command"};
         }
         static constexpr std::pair<std::string_view, void (Game::*)()> kMenu[] = {
-            {"nouvelle", &Game::menuNewSheet}, {"changer", &Game::menuChangeLevel},
-            {"statistique", &Game::menuStatistics}, {"quitter", &Game::menuQuit},
+            {"nouvelle", &Game::menuNewSheet},
+            {"changer", &Game::menuChangeLevel},
+            {"statistique", &Game::menuStatistics},
+            {"quitter", &Game::menuQuit},
             {"apropos", &Game::menuHelp}};
         const auto* found = std::find_if(std::begin(kMenu), std::end(kMenu),
                                          [&](const auto& item) { return item.first == w[0]; });

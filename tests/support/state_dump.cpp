@@ -57,8 +57,9 @@ std::string shownLine(const Shown& shown) {
         case Shown::Kind::Help: return "window apropos";
         case Shown::Kind::Message: break;
     }
-    const char* answer = shown.answer == Answer::Ok ? "ok" : shown.answer == Answer::Yes ? "oui"
-                                                                                         : "non";
+    const char* answer = shown.answer == Answer::Ok    ? "ok"
+                         : shown.answer == Answer::Yes ? "oui"
+                                                       : "non";
     return std::string("message ") + (shown.message.buttons == Buttons::Ok ? "OK" : "YESNO") + ' ' +
            quoted(shown.message.title) + ' ' + quoted(shown.message.text) + " -> " + answer;
 }
@@ -94,8 +95,8 @@ std::string dumpState(const Game& game, const std::vector<Shown>& shown) {
     out << '\n';
     out << "drawn " << s.drawing.size() << '\n';
     for (const Shape& shape : s.drawing) {
-        out << (shape.kind == Shape::Kind::Line ? "line " : "rect ") << shape.x1 << ' '
-            << shape.y1 << ' ' << shape.x2 << ' ' << shape.y2 << ' ' << shape.colour << '\n';
+        out << (shape.kind == Shape::Kind::Line ? "line " : "rect ") << shape.x1 << ' ' << shape.y1
+            << ' ' << shape.x2 << ' ' << shape.y2 << ' ' << shape.colour << '\n';
     }
     out << "shown " << shown.size() << '\n';
     for (const Shown& entry : shown) {
