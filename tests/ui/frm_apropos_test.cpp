@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "dialogs/help_page.h"
 #include "ui/frm_apropos.h"
 #include "ui/units.h"
 #include "ui_test_support.h"
@@ -102,13 +103,6 @@ const QStringList kPageText{
     "il est préférable d'essayer des combinaisons afin de s 'ouvrir plusieurs ",
     "possibilités simultanées.",
 };
-// Where each line starts on the page, in twips; -1: one line below the previous.
-const std::array<int, 20> kLineX{0,   100, 0,   0, 0, 100, 0, 100, 0, 0,
-                                 100, 0,   100, 0, 0, 0,   0, 0,   0, 0};
-const std::array<int, 20> kLineY{200,  500,  700,  900,  1100, 1300, 1700, 1900, 2100, 2700,
-                                 2900, 3300, 3500, 3700, 4000, 4300, -1,   4850, -1,   -1};
-const std::array<int, 5> kHeadings{0, 6, 9, 11, 14};
-
 QList<DrawnText> drawnPage(QWidget* page) {
     TextRecorder recorder(page->size());
     page->render(&recorder);
@@ -168,24 +162,22 @@ void FrmAproposTest::pageText() {
     QCOMPARE(texts, kPageText);
     const int scrollBarLeft = window.scrollBar()->x();
     for (int k = 0; k < drawn.size(); ++k) {
-        const auto line = static_cast<std::size_t>(k);
+        const HelpLine& line = helpPage()[static_cast<std::size_t>(k)];
         const DrawnText& d = drawn[k];
         const QFontMetrics metrics(d.font);
-        const bool heading = std::find(kHeadings.begin(), kHeadings.end(), k) != kHeadings.end();
-        QCOMPARE(d.font.bold(), heading);
-        QCOMPARE(d.font.underline(), heading);
+        QCOMPARE(d.font.bold(), line.heading);
+        QCOMPARE(d.font.underline(), line.heading);
         // One size for the page, 9.75 points or less: every line shows whole, left of the
         // scroll bar.
         QCOMPARE(d.font.pointSizeF(), drawn[0].font.pointSizeF());
         QVERIFY(d.font.pointSizeF() <= 9.75);
         QVERIFY(d.baseline.x() + metrics.horizontalAdvance(d.text.trimmed()) <= scrollBarLeft);
-        QCOMPARE(qRound(d.baseline.x()), px(kLineX[line]));
+        QCOMPARE(qRound(d.baseline.x()), px(line.x));
         // The line's top stands at its position, or right under the previous line.
         const int top = qRound(d.baseline.y()) - metrics.ascent();
-        const int expected = kLineY[line] >= 0
-                                 ? px(kLineY[line])
-                                 : qRound(drawn[k - 1].baseline.y()) - metrics.ascent() +
-                                       QFontMetrics(drawn[k - 1].font).height();
+        const int expected = line.y ? px(*line.y)
+                                    : qRound(drawn[k - 1].baseline.y()) - metrics.ascent() +
+                                          QFontMetrics(drawn[k - 1].font).height();
         QCOMPARE(top, expected);
     }
 }
