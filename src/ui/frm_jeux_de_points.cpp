@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "ui/controls.h"
 #include "ui/units.h"
 
 namespace cinq::ui {
@@ -33,17 +34,6 @@ constexpr std::array<ScoreLabel, 10> kScoreLabels{{
 }};
 constexpr int kFirstSetLabel = 5;
 
-QString arrayName(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-void fill(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 }  // namespace
 
 void Disc::setColour(const QColor& colour) {
@@ -67,7 +57,7 @@ FrmJeuxDePoints::FrmJeuxDePoints(Game& game, QWidget* parent)
     : QMainWindow(parent), game_(game), sheet_(new SheetView(game, this)) {
     setObjectName("frmJeuxDePoints");
     setWindowTitle("Cinquevole");
-    fill(this, kWindowGrey);
+    fillBackground(this, kWindowGrey);
     setCentralWidget(sheet_);
     sheet_->setMinimumSize(designClientSize());
     buildMenu();
@@ -122,7 +112,7 @@ void FrmJeuxDePoints::buildFrames() {
         frames[static_cast<std::size_t>(k)] = new QWidget;
         frames[static_cast<std::size_t>(k)]->setObjectName(arrayName("pctEncadrement", k));
         frames[static_cast<std::size_t>(k)]->setFocusPolicy(Qt::NoFocus);
-        fill(frames[static_cast<std::size_t>(k)], kWindowGrey);
+        fillBackground(frames[static_cast<std::size_t>(k)], kWindowGrey);
     }
     QWidget* top = frames[0];
     QWidget* right = frames[1];
@@ -140,7 +130,7 @@ void FrmJeuxDePoints::buildFrames() {
     status_->setWordWrap(true);
     status_->setFont(uiFont(8));
     status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    fill(status_, kWindowGrey);
+    fillBackground(status_, kWindowGrey);
 
     turnDisc_ = new Disc(right);
     turnDisc_->setObjectName("shpJoueurs");
@@ -155,11 +145,11 @@ void FrmJeuxDePoints::buildFrames() {
         switch (s.kind) {
             case ScoreLabel::Heading: label->setFont(uiFont(12)); break;
             case ScoreLabel::Count: label->setFont(uiFont(13.5, true)); break;
-            case ScoreLabel::Strip1: fill(label, kGreen); break;
-            case ScoreLabel::Strip2: fill(label, kRed); break;
+            case ScoreLabel::Strip1: fillBackground(label, kGreen); break;
+            case ScoreLabel::Strip2: fillBackground(label, kRed); break;
         }
         if (s.kind == ScoreLabel::Heading || s.kind == ScoreLabel::Count) {
-            fill(label, kWindowGrey);
+            fillBackground(label, kWindowGrey);
         }
         scores_[static_cast<std::size_t>(s.index)] = label;
     }
