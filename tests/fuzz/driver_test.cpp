@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <ostream>
 #include <sstream>
 
 #include "fuzz/replay_run.h"
@@ -104,6 +105,11 @@ struct PlantedFault {
     std::function<void(Game&, int)> fault;
     const char* expected;
 };
+
+// gtest names the cases by this, and CTest by gtest's names.
+void PrintTo(const PlantedFault& row, std::ostream* out) {
+    *out << row.name;
+}
 
 const PlantedFault kPlantedFaults[] = {
     {"ASecondPointPerTurn",

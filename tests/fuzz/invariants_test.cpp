@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 #include "fuzz/invariants.h"
 #include "support/test_game.h"
@@ -21,6 +22,11 @@ struct FaultCase {
     const char* event;                     // the event the second check is told about
     const char* expected;                  // part of the failure message
 };
+
+// gtest names the cases by this, and CTest by gtest's names.
+void PrintTo(const FaultCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 std::string joined(const std::vector<std::string>& failures) {
     std::string out;

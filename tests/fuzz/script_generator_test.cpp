@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <ostream>
 
 #include "fuzz/replay_run.h"
 #include "fuzz/script_generator.h"
@@ -25,6 +26,11 @@ struct WinnerCase {
     int cell;
     std::optional<Side> winner;
 };
+
+// gtest names the cases by this, and CTest by gtest's names.
+void PrintTo(const WinnerCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 const WinnerCase kWinnerCases[] = {
     {"FourGreenAndTheFifth",
