@@ -2,9 +2,11 @@
 
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
 #include <algorithm>
 
 #include "dialogs/help_page.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/units.h"
 
@@ -86,6 +88,15 @@ private:
     double points_;
 };
 
+// The page's text as one, for a screen reader: the page is drawn, not made of labels.
+QString pageText() {
+    QStringList lines;
+    for (const HelpLine& line : helpPage()) {
+        lines << lineText(line).simplified();
+    }
+    return lines.join('\n');
+}
+
 // The bottom panel, with a separator line along its top edge.
 class CommandPanel : public QWidget {
 public:
@@ -107,27 +118,34 @@ FrmApropos::FrmApropos(QWidget* parent)
     : QDialog(parent, kDialogFlags), frame_(new QWidget(this)), scrollBar_(nullptr) {
     setObjectName("frmApropos");
     setWindowTitle("Cinquevole");
+    nameControl(this, "Cinquevole, aide", "Règles du jeu et éléments de stratégie");
     setFont(uiFont(kControlPoints));
     setFixedSize(px(kClientWidth), px(kClientHeight));
     centreOnScreen(this);
 
     frame_->setObjectName("frmeApropos");
     frame_->setGeometry(pxRect(kFrame));
+    nameControl(frame_, "Cadre de la page");
     auto* page = new PageView(frame_);
     page->setObjectName("pctAPropos");
     page->setGeometry(pxRect(kPage));
+    nameControl(page, "Règles du jeu");
+    page->setAccessibleDescription(pageText());
 
     auto* panel = new CommandPanel(this);
     panel->setObjectName("pctCommande");
     panel->setGeometry(pxRect(kPanel));
+    nameControl(panel, "Commandes");
     auto* close = new QPushButton("Fermer", panel);
     close->setObjectName("cmdAproposAnnuler");
     close->setGeometry(pxRect(kCloseButton));
+    nameControl(close, "Fermer", "Fermer l'aide");
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     scrollBar_->setObjectName("scrlAproposVertic");
     scrollBar_->setGeometry(pxRect(kScrollBar));
+    nameControl(scrollBar_, "Défilement de la page");
     scrollBar_->setRange(HelpScroll::kMinimum, HelpScroll::kMaximum);
     scrollBar_->setSingleStep(HelpScroll::kSmallStep);
     scrollBar_->setPageStep(HelpScroll::kLargeStep);

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/units.h"
 
@@ -39,6 +40,12 @@ constexpr std::array<LevelControl, 4> kLevelControls{{
     {"Option1", "Niveau 3", {3840, 360, 975, 255}},
 }};
 
+// What a screen reader says of the strips and the name boxes, which show no caption of their own.
+constexpr std::array<const char*, 2> kStripNames{"Couleur du joueur 1 : vert",
+                                                 "Couleur du joueur 2 : rouge"};
+constexpr std::array<const char*, 2> kNameBoxNames{"Nom du joueur 1 (vert)",
+                                                   "Nom du joueur 2 (rouge)"};
+
 constexpr Place kOkButton{480, 3360, 1000, 375};
 constexpr Place kCancelButton{3720, 3360, 1000, 375};
 
@@ -61,6 +68,7 @@ FrmChoix::FrmChoix(OptionsModel& model, QWidget* parent)
     : QDialog(parent, kDialogFlags), model_(model) {
     setObjectName("frmChoix");
     setWindowTitle("Cinquevole");
+    nameControl(this, "Cinquevole, choix des adversaires et du niveau");
     setFont(uiFont(kControlPoints));
     setFixedSize(px(kClientWidth), px(kClientHeight));
     centreOnScreen(this);
@@ -77,11 +85,13 @@ void FrmChoix::buildNames() {
         QLabel* strip = placedLabel(this, arrayName("lblAdversaires", kNameStripIndex[box]), {},
                                     kNameStrips[box]);
         fillBackground(strip, strips[box]);
+        nameControl(strip, kStripNames[box]);
 
         QLineEdit* edit = new QLineEdit(this);
         edit->setObjectName(arrayName("txtAdversaires", static_cast<int>(box)));
         edit->setGeometry(pxRect(kNameBoxes[box]));
         edit->installEventFilter(this);
+        nameControl(edit, kNameBoxNames[box]);
         // Only the user's edits go to the model; the dialog's own setText does not.
         connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
             forward([&] { model_.nameChanged(static_cast<int>(box), text.toStdString()); });
@@ -95,19 +105,26 @@ void FrmChoix::buildOpponentFrame() {
     frame->setStyleSheet(kFrameStyle);
     frame->setObjectName(arrayName("frmeChoix", 0));
     frame->setGeometry(pxRect(kOpponentFrame));
+    nameControl(frame, "Adversaires", "Contre qui joue le joueur 1");
 
     firstNameLabel_ = placedLabel(frame, arrayName("lblAdversaires", 1), {}, kFirstNameLabel);
     firstNameLabel_->setFont(uiFont(kFramePoints));
+    // Its accessible name is its text, the name of player 1.
+    firstNameLabel_->setAccessibleDescription("Nom du joueur 1");
     QLabel* against = placedLabel(frame, arrayName("lblAdversaires", 2), "contre", kAgainstLabel);
     against->setFont(uiFont(kFramePoints));
 
     opponents_ = new QButtonGroup(this);
     const std::array<const char*, 2> captions{"Ordinateur", "Autres"};
+    const std::array<const char*, 2> descriptions{"Jouer contre l'ordinateur",
+                                                  "Jouer à deux, contre le joueur 2"};
     std::vector<QWidget*> options;
     for (std::size_t k = 0; k < captions.size(); ++k) {
         auto* option = new QRadioButton(captions[k], frame);
         option->setObjectName(arrayName("optJoueur2", static_cast<int>(k)));
         option->setGeometry(pxRect(kOpponentOptions[k]));
+        // The accessible name is the caption, which follows the second player's name.
+        option->setAccessibleDescription(QString::fromUtf8(descriptions[k]));
         opponents_->addButton(option, static_cast<int>(k));
         options.push_back(option);
     }
@@ -126,6 +143,7 @@ void FrmChoix::buildLevelFrame() {
     levelsFrame_->setStyleSheet(kFrameStyle);
     levelsFrame_->setObjectName(arrayName("frmeChoix", 1));
     levelsFrame_->setGeometry(pxRect(kLevelFrame));
+    nameControl(levelsFrame_, "Niveaux", "Niveau de l'ordinateur");
 
     // One exclusive group for the four options, "Niveau 3" included.
     levels_ = new QButtonGroup(this);
@@ -134,6 +152,13 @@ void FrmChoix::buildLevelFrame() {
         auto* option = new QRadioButton(kLevelControls[k].caption, levelsFrame_);
         option->setObjectName(kLevelControls[k].name);
         option->setGeometry(pxRect(kLevelControls[k].place));
+        // A screen reader gets the word spelt right, and is told what "Niveau 3" really does.
+        const LevelOption level = static_cast<LevelOption>(k);
+        nameControl(
+            option,
+            level == LevelOption::Initiation ? "Niveau initiation" : kLevelControls[k].caption,
+            level == LevelOption::Level3 ? "Niveau de l'ordinateur, qui joue comme au niveau 1"
+                                         : "Niveau de l'ordinateur");
         levels_->addButton(option, static_cast<int>(k));
         options.push_back(option);
     }
@@ -150,10 +175,12 @@ void FrmChoix::buildButtons() {
     ok->setObjectName("cmdOk");
     ok->setGeometry(pxRect(kOkButton));
     ok->setDefault(true);
+    nameControl(ok, "OK", "Valider ces choix et jouer");
     connect(ok, &QPushButton::clicked, this, &FrmChoix::okClicked);
 
     auto* cancel = new QPushButton("Annuler", this);
     cancel->setObjectName("cmdAnnuler");
+    nameControl(cancel, "Annuler", "Fermer cette fenêtre");
     cancel->setGeometry(pxRect(kCancelButton));
     connect(cancel, &QPushButton::clicked, this, &FrmChoix::cancelClicked);
 }

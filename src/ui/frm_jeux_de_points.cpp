@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "ui/accessibility.h"
+#include "ui/accessible_texts.h"
 #include "ui/controls.h"
 #include "ui/units.h"
 
@@ -34,6 +36,11 @@ constexpr std::array<ScoreLabel, 10> kScoreLabels{{
 }};
 constexpr int kFirstSetLabel = 5;
 
+// What the four frames hold, for a screen reader: top, right, bottom, left.
+constexpr std::array<const char*, 4> kFrameNames{"Cadre du haut : niveau",
+                                                 "Cadre de droite : tour et scores", "Cadre du bas",
+                                                 "Cadre de gauche"};
+
 }  // namespace
 
 void Disc::setColour(const QColor& colour) {
@@ -57,8 +64,10 @@ FrmJeuxDePoints::FrmJeuxDePoints(Game& game, QWidget* parent)
     : QMainWindow(parent), game_(game), sheet_(new SheetView(game, this)) {
     setObjectName("frmJeuxDePoints");
     setWindowTitle("Cinquevole");
+    nameControl(this, "Cinquevole", "Feuille de jeu, niveau, tour et scores");
     fillBackground(this, kWindowGrey);
     setCentralWidget(sheet_);
+    nameControl(sheet_, "Feuille");
     sheet_->setMinimumSize(designClientSize());
     buildMenu();
     buildFrames();
@@ -81,8 +90,10 @@ QSize FrmJeuxDePoints::largestClientSize() {
 }
 
 void FrmJeuxDePoints::buildMenu() {
+    nameControl(menuBar(), "Menu");
     QMenu* fichier = menuBar()->addMenu("&Fichier");
     fichier->setObjectName("mnuFichier");
+    nameControl(fichier, "Fichier");
     const auto item = [&](const char* name, const char* caption, void (Game::*command)()) {
         QAction* action = fichier->addAction(caption);
         action->setObjectName(name);
@@ -113,6 +124,7 @@ void FrmJeuxDePoints::buildFrames() {
         frames[static_cast<std::size_t>(k)]->setObjectName(arrayName("pctEncadrement", k));
         frames[static_cast<std::size_t>(k)]->setFocusPolicy(Qt::NoFocus);
         fillBackground(frames[static_cast<std::size_t>(k)], kWindowGrey);
+        nameControl(frames[static_cast<std::size_t>(k)], kFrameNames[static_cast<std::size_t>(k)]);
     }
     QWidget* top = frames[0];
     QWidget* right = frames[1];
@@ -122,6 +134,7 @@ void FrmJeuxDePoints::buildFrames() {
     levelLabel_->setGeometry(pxRect(840, 120, 6480, 300));
     levelLabel_->setFont(uiFont(12, true));
     levelLabel_->setTextFormat(Qt::PlainText);
+    levelLabel_->setAccessibleDescription("Niveau de l'ordinateur");
 
     status_ = new QLabel(right);
     status_->setObjectName(arrayName("lblAffiche", 0));
@@ -131,10 +144,12 @@ void FrmJeuxDePoints::buildFrames() {
     status_->setFont(uiFont(8));
     status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fillBackground(status_, kWindowGrey);
+    status_->setAccessibleDescription("À qui de jouer");
 
     turnDisc_ = new Disc(right);
     turnDisc_->setObjectName("shpJoueurs");
     turnDisc_->setGeometry(pxRect(240, 840, 855, 855));
+    turnDisc_->setAccessibleDescription("Disque du tour, de la couleur du joueur qui doit jouer");
 
     for (const ScoreLabel& s : kScoreLabels) {
         auto* label = new QLabel(QString::fromUtf8(s.caption), right);
@@ -143,7 +158,13 @@ void FrmJeuxDePoints::buildFrames() {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         switch (s.kind) {
-            case ScoreLabel::Heading: label->setFont(uiFont(12)); break;
+            case ScoreLabel::Heading:
+                label->setFont(uiFont(12));
+                label->setAccessibleName(label->text());
+                label->setAccessibleDescription(s.index == kFirstSetLabel
+                                                    ? "Manches gagnées dans le match"
+                                                    : "Parties gagnées dans la manche");
+                break;
             case ScoreLabel::Count: label->setFont(uiFont(13.5, true)); break;
             case ScoreLabel::Strip1: fillBackground(label, kGreen); break;
             case ScoreLabel::Strip2: fillBackground(label, kRed); break;
@@ -168,7 +189,32 @@ void FrmJeuxDePoints::syncFromModel() {
     for (std::size_t k = kFirstSetLabel; k < scores_.size(); ++k) {
         scores_[k]->setVisible(s.setBlockVisible);
     }
+    describeForScreenReaders();
     sheet_->update();
+}
+
+void FrmJeuxDePoints::computerPlayed(int cell) {
+    narration_.computerPlayed(cell);
+}
+
+void FrmJeuxDePoints::describeForScreenReaders() {
+    const GameState& s = game_.state();
+    const std::string& player1 = game_.options().name(0);
+    const std::string& player2 = game_.options().name(1);
+    updateAccessibleName(status_, QString::fromStdString(s.status).simplified());
+    updateAccessibleName(levelLabel_, levelLabel_->text());
+    updateAccessibleName(turnDisc_, turnName(s.turn, player1, player2));
+    updateAccessibleName(scores_[0], tallyName(Tally::Games, player1, s.gamesPlayer1));
+    updateAccessibleName(scores_[1], tallyName(Tally::Games, player2, s.gamesPlayer2));
+    updateAccessibleName(scores_[8], tallyName(Tally::Sets, player1, s.setsPlayer1));
+    updateAccessibleName(scores_[9], tallyName(Tally::Sets, player2, s.setsPlayer2));
+    for (const std::size_t strip : {2, 6}) {
+        updateAccessibleName(scores_[strip], stripName(PointColour::Green, player1));
+    }
+    for (const std::size_t strip : {3, 7}) {
+        updateAccessibleName(scores_[strip], stripName(PointColour::Red, player2));
+    }
+    updateAccessibleDescription(sheet_, narration_.describe(game_.board(), s.sightIndex));
 }
 
 OuterSize FrmJeuxDePoints::outerSize() const {

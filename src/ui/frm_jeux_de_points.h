@@ -5,6 +5,7 @@
 #include <array>
 
 #include "board/game.h"
+#include "ui/accessible_texts.h"
 #include "ui/sheet_view.h"
 
 namespace cinq::ui {
@@ -32,6 +33,9 @@ public:
 
     // Shows the model as it stands: labels, disc, scores, and a repaint of the sheet.
     void syncFromModel();
+    // The computer has placed a point during the current event: the sheet's description names
+    // it for a screen reader.
+    void computerPlayed(int cell);
 
     // The outer size that the resize rule reads, in twips.
     OuterSize outerSize() const;
@@ -52,6 +56,9 @@ private:
     void buildMenu();
     void buildFrames();
     void resizeClientTo(QSize client);
+    // The accessible names that follow the game (turn, scores, status) and the sheet's
+    // description: where the sight stands and what is there.
+    void describeForScreenReaders();
 
     Game& game_;
     SheetView* sheet_;
@@ -59,6 +66,7 @@ private:
     QLabel* levelLabel_ = nullptr;
     Disc* turnDisc_ = nullptr;
     std::array<QLabel*, 10> scores_{};
+    SheetNarration narration_;
 };
 
 }  // namespace cinq::ui

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/accessibility.h"
+#include "ui/accessible_texts.h"
 #include "ui/controls.h"
 #include "ui/units.h"
 
@@ -23,13 +25,14 @@ constexpr Place kTitle{360, 120, 4095, 375};
 struct LevelColumn {
     const char* heading;
     int headingLabel, greenStrip, redStrip, player1Count, player2Count;
-    int levelSetting;  // -1: no counter
+    int levelSetting;    // -1: no counter
+    const char* spoken;  // the heading for a screen reader, unabridged
 };
 constexpr std::array<LevelColumn, 4> kColumns{{
-    {"Niveau ini.", 0, 3, 4, 9, 10, 0},
-    {"Niveau 1", 1, 5, 6, 11, 12, 1},
-    {"Niveau 2", 2, 7, 8, 13, 14, 2},
-    {"Niveau 3", 20, 19, 18, 17, 16, -1},
+    {"Niveau ini.", 0, 3, 4, 9, 10, 0, "Niveau initiation"},
+    {"Niveau 1", 1, 5, 6, 11, 12, 1, "Niveau 1"},
+    {"Niveau 2", 2, 7, 8, 13, 14, 2, "Niveau 2"},
+    {"Niveau 3", 20, 19, 18, 17, 16, -1, "Niveau 3"},
 }};
 constexpr int kFirstColumnLeft = 420;
 constexpr int kColumnPitch = 1005;
@@ -56,6 +59,7 @@ FrmStatistique::FrmStatistique(const Statistics& statistics, QWidget* parent)
     : QDialog(parent, kDialogFlags) {
     setObjectName("frmStatistique");
     setWindowTitle("Cinquevole");
+    nameControl(this, "Cinquevole, statistique", "Parties gagnées à chaque niveau dans le match");
     setFixedSize(px(kClientWidth), px(kClientHeight));
     centreOnScreen(this);
 
@@ -68,21 +72,36 @@ FrmStatistique::FrmStatistique(const Statistics& statistics, QWidget* parent)
         headings.push_back(textLabel(this, column.headingLabel, column.heading,
                                      {left, kHeadingTop, kHeadingWidth, kHeadingHeight},
                                      uiFont(kTextPoints)));
-        fillBackground(placedLabel(this, arrayName("lblStatistique", column.greenStrip), {},
-                                   {left, kStripTop, kCellWidth, kCellHeight}),
-                       kGreen);
-        fillBackground(placedLabel(this, arrayName("lblStatistique", column.redStrip), {},
-                                   {left + kSidePitch, kStripTop, kCellWidth, kCellHeight}),
-                       kRed);
+        headings.back()->setAccessibleName(QString::fromUtf8(column.spoken));
+        strips_[2 * c] = placedLabel(this, arrayName("lblStatistique", column.greenStrip), {},
+                                     {left, kStripTop, kCellWidth, kCellHeight});
+        fillBackground(strips_[2 * c], kGreen);
+        strips_[2 * c + 1] = placedLabel(this, arrayName("lblStatistique", column.redStrip), {},
+                                         {left + kSidePitch, kStripTop, kCellWidth, kCellHeight});
+        fillBackground(strips_[2 * c + 1], kRed);
         const auto count = [&](Side side) {
             return column.levelSetting < 0 ? 0 : statistics.wins(side, column.levelSetting);
         };
-        textLabel(this, column.player1Count, QString::number(count(Side::Player1)),
-                  {left, kCountTop, kCellWidth, kCellHeight}, uiFont(kCountPoints));
-        textLabel(this, column.player2Count, QString::number(count(Side::Player2)),
-                  {left + kSidePitch, kCountTop, kCellWidth, kCellHeight}, uiFont(kCountPoints));
+        counts_[2 * c] =
+            textLabel(this, column.player1Count, QString::number(count(Side::Player1)),
+                      {left, kCountTop, kCellWidth, kCellHeight}, uiFont(kCountPoints));
+        counts_[2 * c + 1] = textLabel(
+            this, column.player2Count, QString::number(count(Side::Player2)),
+            {left + kSidePitch, kCountTop, kCellWidth, kCellHeight}, uiFont(kCountPoints));
     }
     fitCaptions(headings, kTextPoints);
+    nameSides("le joueur vert", "le joueur rouge");
+}
+
+void FrmStatistique::nameSides(const std::string& player1, const std::string& player2) {
+    for (std::size_t k = 0; k < counts_.size(); ++k) {
+        const bool first = k % 2 == 0;
+        const std::string& player = first ? player1 : player2;
+        updateAccessibleName(
+            counts_[k], levelWinsName(kColumns[k / 2].spoken, player, counts_[k]->text().toInt()));
+        updateAccessibleName(strips_[k],
+                             stripName(first ? PointColour::Green : PointColour::Red, player));
+    }
 }
 
 }  // namespace cinq::ui

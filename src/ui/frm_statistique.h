@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
+#include <array>
+#include <string>
 
 #include "dialogs/statistics.h"
 
@@ -13,6 +16,15 @@ class FrmStatistique : public QDialog {
     Q_OBJECT
 public:
     explicit FrmStatistique(const Statistics& statistics, QWidget* parent = nullptr);
+
+    // Names the sides in what the counts and strips tell a screen reader ("Niveau 1, parties
+    // gagnées par Joueur 1 : 0"); until then they say "le joueur vert" and "le joueur rouge".
+    void nameSides(const std::string& player1, const std::string& player2);
+
+private:
+    // Column by column, player 1 then player 2.
+    std::array<QLabel*, 8> counts_{};
+    std::array<QLabel*, 8> strips_{};
 };
 
 }  // namespace cinq::ui

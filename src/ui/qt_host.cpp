@@ -121,6 +121,7 @@ void QtHost::showOptions() {
 
 void QtHost::showStatistics() {
     FrmStatistique window(statistics_);
+    window.nameSides(options_.name(0), options_.name(1));
     execModal(window);
 }
 
@@ -157,6 +158,7 @@ void QtHost::endProgram() {
 void QtHost::computerPointPlaced(int cell) {
     if (main_ != nullptr) {
         main_->sheet()->animateComputerPoint(cell);
+        main_->computerPlayed(cell);
     }
 }
 
