@@ -5,7 +5,8 @@ set -eu
 
 packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
 libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
-dpkg-dev desktop-file-utils appstream"
+dpkg-dev desktop-file-utils appstream \
+xvfb openbox xdotool dbus-daemon at-spi2-core python3-pyatspi"
 
 missing=""
 for p in $packages; do
