@@ -48,12 +48,9 @@ const Slot kOffSheet{false, false, false, PointColour::Neutral};
 
 }  // namespace
 
-const Slot& Board::at(int i) const {
-    if (!isSlot(i)) {
-        ++strayReads_;
-        return kOffSheet;
-    }
-    return slots_[static_cast<std::size_t>(i)];
+const Slot& Board::strayRead() const {
+    ++strayReads_;
+    return kOffSheet;
 }
 
 void Board::placePoint(int i, PointColour c) {

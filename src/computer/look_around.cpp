@@ -12,17 +12,19 @@ std::optional<int> dieIfBothPlayable(const Line& line, int roll, int onHigh, int
 namespace {
 
 // Whether `test` holds for every one of `cells`, and whether it holds for at least one.
-bool every(const Line& line, const Offsets& cells, bool (Line::*test)(int) const) {
+template <class Test>
+bool every(const Offsets& cells, Test test) {
     for (const int k : cells) {
-        if (!(line.*test)(k)) {
+        if (!test(k)) {
             return false;
         }
     }
     return true;
 }
-bool some(const Line& line, const Offsets& cells, bool (Line::*test)(int) const) {
+template <class Test>
+bool some(const Offsets& cells, Test test) {
     for (const int k : cells) {
-        if ((line.*test)(k)) {
+        if (test(k)) {
             return true;
         }
     }
@@ -33,9 +35,15 @@ bool some(const Line& line, const Offsets& cells, bool (Line::*test)(int) const)
 
 bool LineRow::holds(const Line& line, int roll) const {
     // The tests have no effect, so their order does not matter; the roll is the cheapest.
-    return rolls.admit(roll) && every(line, red, &Line::red) && every(line, green, &Line::green) &&
-           every(line, empty, &Line::empty) && !some(line, notPlayable, &Line::playable) &&
-           (emptyAtLeastOne.empty() || some(line, emptyAtLeastOne, &Line::empty));
+    // Lambdas rather than pointers to members: the tests are inlined into these loops, which run
+    // for every row of every table in the four directions of every point, each turn.
+    const auto redAt = [&](int k) { return line.red(k); };
+    const auto greenAt = [&](int k) { return line.green(k); };
+    const auto emptyAt = [&](int k) { return line.empty(k); };
+    const auto playableAt = [&](int k) { return line.playable(k); };
+    return rolls.admit(roll) && every(red, redAt) && every(green, greenAt) &&
+           every(empty, emptyAt) && !some(notPlayable, playableAt) &&
+           (emptyAtLeastOne.empty() || some(emptyAtLeastOne, emptyAt));
 }
 
 void Computer::lookAround(int p, int roll, std::span<const LineRow> table) {
