@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <vector>
 
 #include "ui/accessibility.h"
 #include "ui/accessible_texts.h"
@@ -53,7 +54,8 @@ void Disc::setColour(const QColor& colour) {
 void Disc::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(Qt::black, 1);
+    // One pixel wide, in device-independent pixels: a cosmetic pen's width is in device pixels.
+    QPen pen(Qt::black, painter.device()->devicePixelRatioF());
     pen.setCosmetic(true);
     painter.setPen(pen);
     painter.setBrush(colour_);
@@ -151,6 +153,7 @@ void FrmJeuxDePoints::buildFrames() {
     turnDisc_->setGeometry(pxRect(240, 840, 855, 855));
     turnDisc_->setAccessibleDescription("Disque du tour, de la couleur du joueur qui doit jouer");
 
+    std::vector<QWidget*> headings;
     for (const ScoreLabel& s : kScoreLabels) {
         auto* label = new QLabel(QString::fromUtf8(s.caption), right);
         label->setObjectName(arrayName("lblScore", s.index));
@@ -164,6 +167,7 @@ void FrmJeuxDePoints::buildFrames() {
                 label->setAccessibleDescription(s.index == kFirstSetLabel
                                                     ? "Manches gagnées dans le match"
                                                     : "Parties gagnées dans la manche");
+                headings.push_back(label);
                 break;
             case ScoreLabel::Count: label->setFont(uiFont(13.5, true)); break;
             case ScoreLabel::Strip1: fillBackground(label, kGreen); break;
@@ -174,6 +178,9 @@ void FrmJeuxDePoints::buildFrames() {
         }
         scores_[static_cast<std::size_t>(s.index)] = label;
     }
+    // "Parties" is wider than its label in today's font; on a screen of pixel ratio 2, where the
+    // glyphs are placed more finely, its last letter would be cut off.
+    fitCaptions(headings, 12);
     sheet_->dockFrames(frames);
 }
 

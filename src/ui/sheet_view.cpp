@@ -28,8 +28,10 @@ QRectF boxAt(int i, const Box& box, int width, int height) {
             static_cast<double>(height)};
 }
 
-QPen cosmeticPen(const QColor& colour, int width) {
-    QPen pen(colour, width);
+// A pen `width` device-independent pixels wide whatever the painter's scale. A cosmetic pen is
+// drawn in device pixels, so on a screen of pixel ratio 2 the width is doubled.
+QPen cosmeticPen(const QPainter& painter, const QColor& colour, int width) {
+    QPen pen(colour, width * painter.device()->devicePixelRatioF());
     pen.setCosmetic(true);
     return pen;
 }
@@ -113,7 +115,7 @@ void SheetView::paintEvent(QPaintEvent* /*event*/) {
 
     // What the game drew lies under the grid lines and the points.
     for (const Shape& shape : game_.state().drawing) {
-        painter.setPen(cosmeticPen(paletteColour(shape.colour), 2));
+        painter.setPen(cosmeticPen(painter, paletteColour(shape.colour), 2));
         painter.setBrush(Qt::NoBrush);
         if (shape.kind == Shape::Kind::Line) {
             painter.drawLine(shape.x1, shape.y1, shape.x2, shape.y2);
@@ -122,7 +124,7 @@ void SheetView::paintEvent(QPaintEvent* /*event*/) {
         }
     }
 
-    painter.setPen(cosmeticPen(Qt::black, 1));
+    painter.setPen(cosmeticPen(painter, Qt::black, 1));
     for (int k = 0; k < kVerticalLines; ++k) {
         painter.drawLine(kPitch * k, 0, kPitch * k, kGridLineLength);
     }
