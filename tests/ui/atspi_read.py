@@ -73,8 +73,10 @@ def find(root, name, role=None):
 
 
 def application(desktop, pid):
+    # With the GTK platform theme, GTK registers the process too, as an application without
+    # windows: the program is the one that shows some.
     for app in fresh(desktop):
-        if app is not None and app.get_process_id() == pid:
+        if app is not None and app.get_process_id() == pid and app.childCount > 0:
             return app
     return None
 
