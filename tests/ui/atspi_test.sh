@@ -20,36 +20,18 @@ done
 "$python" -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
 [ -x /usr/libexec/at-spi-bus-launcher ] || skip "at-spi2-core is not installed"
 
+source "$here/../../scripts/virtual-screen.sh"
 work=$(mktemp -d)
 chmod 700 "$work"
-xvfb_pid=""
-wm_pid=""
 cleanup() {
-    for pid in $wm_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    stop_virtual_screen
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# A free display: Xvfb picks the number and writes it once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || skip "Xvfb does not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[ -s "$work/display" ] || skip "Xvfb gave no display within 10 s"
-export DISPLAY=":$(cat "$work/display")"
-
-# A window manager gives the main window the focus, and the keys with it.
-if command -v openbox >/dev/null; then
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    wm_pid=$!
-fi
+# openbox, when installed, gives the main window the focus and the keys with it.
+start_virtual_screen "$work" || skip "no virtual screen"
 
 # The accessibility bus lives in the private session and goes with it.
 export XDG_RUNTIME_DIR=$work HOME=$work ATSPI_PROGRAM_LOG=$work/program.log
