@@ -5,7 +5,7 @@
 #
 #   bench/compare.sh [BUILD_DIR] [ROUNDS] [IDLE_SECONDS]
 #
-# BUILD_DIR is a build configured with -DCINQUEVOLE_BENCH=ON (default build/helper-bench);
+# BUILD_DIR is a build configured with -DCINQUEVOLE_BENCH=ON (default build/bench);
 # ROUNDS (default 5) runs of each program, medians reported; IDLE_SECONDS (default 10).
 # KEEP=1 keeps the raw results, one file of key=value lines per run (see first_frame.cpp).
 #
@@ -24,7 +24,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build/helper-bench}
+build=${1:-$root/build/bench}
 rounds=${2:-5}
 idle=${3:-10}
 
