@@ -144,6 +144,14 @@ std::vector<std::string> InvariantChecker::check(const Game& game, const Event& 
     checkState(game);
     if (before_) {
         checkTransition(game, event);
+    } else {
+        // The first look at a game: its open points are those of the game under way.
+        gamePoints_.clear();
+        for (int i = 0; i < kSlotCount; ++i) {
+            if (game.board().hasPoint(i) && !game.board().isClosed(i)) {
+                gamePoints_.push_back(i);
+            }
+        }
     }
     before_ = snapshot(game);
     return failures_;
@@ -368,6 +376,7 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
 
     int lost = 0, opened = 0, newGreen = 0, newRed = 0, newClosed = 0, playableChanged = 0;
     int points = 0, greenPoints = 0, closed = 0;
+    std::vector<int> added;
     for (int i = 0; i < kSlotCount; ++i) {
         const Slot& was = b.slots[static_cast<std::size_t>(i)];
         const Slot& is = board.at(i);
@@ -375,6 +384,7 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
         opened += was.closed && !is.closed ? 1 : 0;
         if (is.hasPoint && !was.hasPoint) {
             (is.colour == PointColour::Green ? newGreen : newRed) += 1;
+            added.push_back(i);
         }
         newClosed += is.closed && !was.closed ? 1 : 0;
         playableChanged += is.playable != was.playable ? 1 : 0;
@@ -417,6 +427,7 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
     }
 
     checkScoring(game, event, cleared);
+    checkGamePoints(game, moveCell.has_value(), cleared, added, what);
     if (moveCell && !game.ended()) {
         checkMove(game, *moveCell, cleared, scored_);
     }
@@ -450,6 +461,62 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
                    s.extent.bottomIndex == w.extent.bottomIndex &&
                    s.extent.rightIndex == w.extent.rightIndex,
                what + " is not a move but changed the game's state");
+    }
+}
+
+void InvariantChecker::checkGamePoints(const Game& game, bool move, bool cleared,
+                                       const std::vector<int>& added, const std::string& what) {
+    const Board& board = game.board();
+    if (cleared) {
+        // A new game on a new sheet: at most the computer's opening point stands.
+        gamePoints_.clear();
+        for (int i = 0; i < kSlotCount; ++i) {
+            if (board.hasPoint(i)) {
+                gamePoints_.push_back(i);
+            }
+        }
+        return;
+    }
+    if (move && scored_ > 0) {
+        // A game won by five: every point played in it lies inside its frame, closed. Only the
+        // computer's opening point of the next game, placed after the win, stays open.
+        std::vector<int> open;
+        std::vector<int> played = gamePoints_;
+        played.insert(played.end(), added.begin(), added.end());
+        for (const int cell : played) {
+            if (!board.isClosed(cell)) {
+                open.push_back(cell);
+            }
+        }
+        const bool onlyTheOpening =
+            open.empty() || (open.size() == 1 && board.colour(open[0]) == PointColour::Red &&
+                             entries(game.state().computerMoves) == open);
+        expect(onlyTheOpening, "after the game won by " + what + " its points " + listText(open) +
+                                   " are still open");
+        gamePoints_ = onlyTheOpening ? open : std::vector<int>{};
+        return;
+    }
+    if (move && game.options().opponent() == Opponent::Computer && before_->state.gameOver) {
+        // The first move against the computer after a game won between two players starts the
+        // next game with the computer's opening point; the points played since that win,
+        // player 1's point of this click included, belong to no game.
+        gamePoints_.clear();
+        for (const int cell : added) {
+            if (board.colour(cell) == PointColour::Red) {
+                gamePoints_.push_back(cell);
+            }
+        }
+        return;
+    }
+    gamePoints_.insert(gamePoints_.end(), added.begin(), added.end());
+    // The game's extent holds all its points.
+    const Extent& e = game.state().extent;
+    for (const int cell : gamePoints_) {
+        if (!board.isClosed(cell)) {
+            expect(targetTop(cell) >= e.top && targetTop(cell) <= e.bottom &&
+                       targetLeft(cell) >= e.left && targetLeft(cell) <= e.right,
+                   "the game's point at " + slotText(cell) + " lies outside its extent");
+        }
     }
 }
 

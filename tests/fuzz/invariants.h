@@ -37,7 +37,9 @@ struct Tally {
 //   a move that completes five is scored;
 // - from one event to the next: points and closed marks are never lost except by a new sheet,
 //   after which at most the computer's opening point stands; an event adds at most one red
-//   point and one green point; only moves add points, close areas or draw; events that are not
+//   point and one green point; when a game is won by five, every point played in it is closed
+//   and the points of the game under way lie inside its extent; only moves add points, close
+//   areas or draw; events that are not
 //   moves change nothing but what they are for (the sight, the sheet's extent);
 // - no read outside slots 0 to 1511.
 class InvariantChecker {
@@ -67,6 +69,8 @@ private:
     void checkDrawing(const Game& game);
     void checkTransition(const Game& game, const Event& event);
     void checkScoring(const Game& game, const Event& event, bool cleared);
+    void checkGamePoints(const Game& game, bool move, bool cleared, const std::vector<int>& added,
+                         const std::string& what);
     void checkMove(const Game& game, int cell, bool cleared, int scored);
 
     void expect(bool condition, const std::string& failure);
@@ -76,6 +80,9 @@ private:
     std::vector<std::string> failures_;
     Tally tally_;
     int scored_ = 0;  // games scored by the event being checked
+    // The points of the game under way, as the checks saw them placed: when the game is won,
+    // all of them must be closed.
+    std::vector<int> gamePoints_;
 };
 
 }  // namespace cinq::fuzz

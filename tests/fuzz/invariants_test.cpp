@@ -198,6 +198,34 @@ TEST(Invariants, AWholeGameWonAndScoredPassesAndIsTallied) {
     EXPECT_GT(checker.tally().checks, 6 * kSlotCount);
 }
 
+TEST(Invariants, AGameWonByFiveMustCloseEveryPointPlayedInIt) {
+    TestGame t;
+    auto& computer = t.useQueuedComputer();
+    InvariantChecker checker;
+    EXPECT_EQ(joined(checker.check(t.game, {"start"})), "");
+    const int far = c + 3 * kColumns;
+    computer.replies = {far, far + 1, far + 2, far + 3};
+    for (int k = 0; k < 4; ++k) {
+        t.game.click(c + k);
+        ASSERT_EQ(joined(checker.check(t.game, {"click " + std::to_string(c + k)})), "");
+    }
+    // A faulty win: the five are struck through, framed, closed and scored, but the frame
+    // leaves out the computer's points of the same game.
+    t.game.board().placePoint(c + 4, PointColour::Green);
+    for (int k = 0; k <= 4; ++k) {
+        t.game.board().close(c + k);
+    }
+    t.game.state().drawing = {{Shape::Kind::Line, 1, 1, 2, 2, kPaletteBlack},
+                              {Shape::Kind::Rectangle, 1, 1, 2, 2, kPaletteDarkGreen}};
+    t.statistics.countWin(Side::Player1, 0);
+    t.game.state().gamesPlayer1 = 1;
+    t.game.resetGame();
+    Event event{"click " + std::to_string(c + 4)};
+    event.expectedWinner = Side::Player1;
+    const std::string failures = joined(checker.check(t.game, event));
+    EXPECT_NE(failures.find("are still open"), std::string::npos) << failures;
+}
+
 TEST(Invariants, ANewSheetForfeitIsScoredForPlayer2AndClearsTheSheet) {
     TestGame t;
     playSomeMoves(t);
