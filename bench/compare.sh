@@ -44,7 +44,11 @@ cleanup() {
     for pid in "${pids[@]}"; do
         kill "$pid" 2> /dev/null || true
     done
-    [ -n "${KEEP:-}" ] && echo "kept $work" >&2 || rm -rf "$work"
+    if [ -n "${KEEP:-}" ]; then
+        echo "kept $work" >&2
+    else
+        rm -rf "$work"
+    fi
 }
 trap cleanup EXIT
 
@@ -57,7 +61,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 exec 3>&-
-export DISPLAY=:$(head -n1 "$work/display")
+DISPLAY=:$(head -n1 "$work/display")
+export DISPLAY
 openbox > "$work/openbox.log" 2>&1 &
 pids+=($!)
 sleep 1
