@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "ui/accessible_texts.h"
@@ -15,6 +16,10 @@ struct WordsCase {
     const char* words;
 };
 
+void PrintTo(const WordsCase& row, std::ostream* out) {
+    *out << row.words;
+}
+
 class IntersectionWords : public ::testing::TestWithParam<WordsCase> {};
 
 TEST_P(IntersectionWords, CountFromTheSheetsTopLeftIntersection) {
@@ -23,10 +28,13 @@ TEST_P(IntersectionWords, CountFromTheSheetsTopLeftIntersection) {
 
 INSTANTIATE_TEST_SUITE_P(
     Corners, IntersectionWords,
-    ::testing::Values(WordsCase{2, 2, "ligne 1, colonne 1"},        // top-left of the sheet
-                      WordsCase{3, 15, "ligne 2, colonne 14"},      // where the sight starts
-                      WordsCase{15, 20, "ligne 14, colonne 19"},    // bottom-right, design size
-                      WordsCase{21, 29, "ligne 20, colonne 28"}));  // bottom-right, largest
+    ::testing::Values(WordsCase{2, 2, "ligne 1, colonne 1"},       // top-left of the sheet
+                      WordsCase{3, 15, "ligne 2, colonne 14"},     // where the sight starts
+                      WordsCase{15, 20, "ligne 14, colonne 19"},   // bottom-right, design size
+                      WordsCase{21, 29, "ligne 20, colonne 28"}),  // bottom-right, largest
+    [](const auto& row) {
+        return "Row" + std::to_string(row.param.row) + "Column" + std::to_string(row.param.column);
+    });
 
 // A board as one case needs it, and the state an intersection on it reads.
 struct StateCase {
@@ -34,6 +42,10 @@ struct StateCase {
     std::function<void(Board&)> build;
     const char* state;
 };
+
+void PrintTo(const StateCase& row, std::ostream* out) {
+    *out << row.state;
+}
 
 constexpr int kCell = indexOf(5, 7);
 
@@ -95,6 +107,10 @@ struct NarrationCase {
     const char* name;
     std::vector<Step> steps;
 };
+
+void PrintTo(const NarrationCase& row, std::ostream* out) {
+    *out << row.steps.size() << " events";
+}
 
 class Narration : public ::testing::TestWithParam<NarrationCase> {};
 
