@@ -11,6 +11,8 @@ int main(int argc, char* argv[]) {
     // The program ends only through the host: at start from the options dialog, later after the
     // help window that closes every way of leaving.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A steady text cursor: a blinking one would wake the program twice a second while it waits.
+    QApplication::setCursorFlashTime(0);
     cinq::ui::QtHost host;
     host.start();
     return QApplication::exec();
