@@ -10,11 +10,6 @@ namespace {
 constexpr int kGamesPerSet = 5;
 constexpr int kSetsPerMatch = 3;
 
-bool inLargestSheet(int i) {
-    return isGridSlot(i) && rowOf(i) >= 2 && rowOf(i) <= 21 && columnOf(i) >= 2 &&
-           columnOf(i) <= 29;
-}
-
 std::string slotText(int i) {
     return "slot " + std::to_string(i) + " (row " + std::to_string(rowOf(i)) + ", column " +
            std::to_string(columnOf(i)) + ")";
@@ -223,13 +218,13 @@ void InvariantChecker::checkSheetRectangle(const Game& game) {
     if (lastRow < 0) {
         return;
     }
-    expect(lastRow <= 21, "the sheet reaches row " + std::to_string(lastRow));
+    expect(lastRow <= kLastSheetRow, "the sheet reaches row " + std::to_string(lastRow));
     for (int i = 0; i < kSlotCount; ++i) {
         if (board.isClosed(i)) {
             continue;
         }
-        const bool inSheet = isGridSlot(i) && rowOf(i) >= 2 && rowOf(i) <= lastRow &&
-                             columnOf(i) >= 2 && columnOf(i) <= lastColumn;
+        const bool inSheet = isGridSlot(i) && rowOf(i) >= kFirstSheetRow && rowOf(i) <= lastRow &&
+                             columnOf(i) >= kFirstSheetColumn && columnOf(i) <= lastColumn;
         ++tally_.checks;
         if (board.isPlayable(i) != inSheet) {
             expect(false, slotText(i) +

@@ -16,16 +16,11 @@ using test::ReplaySession;
 // opens the main window by itself, on a fresh sheet where nothing asks a question.
 Event openingEvent(Choices& choices) {
     switch (choices.below(5)) {
-        case 0:
-            return {{"click " + std::to_string(choices.below(kSlotCount))}};
-        case 1:
-            return {{"key enter"}};
-        case 2:
-            return {{"menu nouvelle"}};
-        case 3:
-            return {{"window maximised"}};
-        default:
-            return {{"size 10000 7000"}};
+        case 0: return {{"click " + std::to_string(choices.below(kSlotCount))}};
+        case 1: return {{"key enter"}};
+        case 2: return {{"menu nouvelle"}};
+        case 3: return {{"window maximised"}};
+        default: return {{"size 10000 7000"}};
     }
 }
 

@@ -9,23 +9,6 @@ namespace cinq::fuzz {
 
 namespace {
 
-// The largest sheet: every intersection that can ever be played lies in rows 2 to 21 and
-// columns 2 to 29.
-constexpr int kFirstSheetRow = 2;
-constexpr int kLastSheetRow = 21;
-constexpr int kFirstSheetColumn = 2;
-constexpr int kLastSheetColumn = 29;
-
-bool inLargestSheet(int i) {
-    if (!isGridSlot(i)) {
-        return false;
-    }
-    const int row = rowOf(i);
-    const int column = columnOf(i);
-    return row >= kFirstSheetRow && row <= kLastSheetRow && column >= kFirstSheetColumn &&
-           column <= kLastSheetColumn;
-}
-
 // The colour of the point that a move would place now, if any: in play against the computer
 // only player 1's green point (with the disc red, a click only makes the computer move).
 std::optional<PointColour> moverColour(const Game& game) {
@@ -105,18 +88,19 @@ std::string anyCharacter(Choices& choices) {
             const int c = choices.between(1, 32);
             return std::string(1, static_cast<char>(c == 10 ? 9 : c == 32 ? 127 : c));
         }
-        case 1:
-            return std::string(pick(choices, kAccentedNames).substr(0, 2));
-        case 2:
-            return "😀";
-        case 3:
-            return std::string(1, "<>&\"'\\/"[choices.below(7)]);
-        default:
-            return std::string(1, static_cast<char>('a' + choices.below(26)));
+        case 1: return std::string(pick(choices, kAccentedNames).substr(0, 2));
+        case 2: return "😀";
+        case 3: return std::string(1, "<>&\"'\\/"[choices.below(7)]);
+        default: return std::string(1, static_cast<char>('a' + choices.below(26)));
     }
 }
 
 }  // namespace
+
+bool inLargestSheet(int i) {
+    return isGridSlot(i) && rowOf(i) >= kFirstSheetRow && rowOf(i) <= kLastSheetRow &&
+           columnOf(i) >= kFirstSheetColumn && columnOf(i) <= kLastSheetColumn;
+}
 
 std::optional<Side> winnerOfMove(const Game& game, int cell) {
     const Board& board = game.board();
@@ -210,15 +194,9 @@ std::vector<std::string> ScriptGenerator::prelude() {
     const int count = choices_.between(0, 4);
     for (int k = 0; k < count; ++k) {
         switch (choices_.below(3)) {
-            case 0:
-                lines.push_back(optionLine());
-                break;
-            case 1:
-                lines.push_back(nameLine());
-                break;
-            default:
-                lines.push_back(rollsLine());
-                break;
+            case 0: lines.push_back(optionLine()); break;
+            case 1: lines.push_back(nameLine()); break;
+            default: lines.push_back(rollsLine()); break;
         }
     }
     // Now and then the first event opens the window by itself.
@@ -237,18 +215,12 @@ Event ScriptGenerator::next(const Game& game) {
         kind = Kind::Arrow;
     }
     switch (kind) {
-        case Kind::ClickAttack:
-            return click(game, attackCell(game, false));
-        case Kind::ClickBlock:
-            return click(game, attackCell(game, true));
-        case Kind::ClickNear:
-            return click(game, nearCell(game));
-        case Kind::ClickFree:
-            return click(game, freeCell(game));
-        case Kind::ClickTaken:
-            return click(game, takenCell(game));
-        case Kind::ClickAnywhere:
-            return click(game, static_cast<int>(choices_.below(kSlotCount)));
+        case Kind::ClickAttack: return click(game, attackCell(game, false));
+        case Kind::ClickBlock: return click(game, attackCell(game, true));
+        case Kind::ClickNear: return click(game, nearCell(game));
+        case Kind::ClickFree: return click(game, freeCell(game));
+        case Kind::ClickTaken: return click(game, takenCell(game));
+        case Kind::ClickAnywhere: return click(game, static_cast<int>(choices_.below(kSlotCount)));
         case Kind::SightWalk:
             sightTarget_ = choices_.chance(500) ? attackCell(game, false) : freeCell(game);
             sightSteps_ = 0;
@@ -258,35 +230,23 @@ Event ScriptGenerator::next(const Game& game) {
                                                                 "key down"};
             return {{kArrows[choices_.below(4)]}};
         }
-        case Kind::Enter:
-            return enter(game);
-        case Kind::OtherKey:
-            return {{"key other"}};
-        case Kind::MenuNewSheet:
-            return menuNewSheet(game);
-        case Kind::MenuChange:
-            return {{"menu changer"}};
-        case Kind::MenuChangeClose:
-            return {{"menu changer close"}};
-        case Kind::MenuStatistics:
-            return {{"menu statistique"}};
-        case Kind::MenuHelp:
-            return {{"menu apropos"}};
-        case Kind::Option:
-            return {{optionLine()}};
-        case Kind::Name:
-            return {{nameLine()}};
-        case Kind::Size:
-            return {{sizeLine()}};
+        case Kind::Enter: return enter(game);
+        case Kind::OtherKey: return {{"key other"}};
+        case Kind::MenuNewSheet: return menuNewSheet(game);
+        case Kind::MenuChange: return {{"menu changer"}};
+        case Kind::MenuChangeClose: return {{"menu changer close"}};
+        case Kind::MenuStatistics: return {{"menu statistique"}};
+        case Kind::MenuHelp: return {{"menu apropos"}};
+        case Kind::Option: return {{optionLine()}};
+        case Kind::Name: return {{nameLine()}};
+        case Kind::Size: return {{sizeLine()}};
         case Kind::Window: {
             static constexpr std::array<const char*, 3> kStates{
                 "window maximised", "window minimised", "window normal"};
             return {{kStates[choices_.below(3)]}};
         }
-        case Kind::Rolls:
-            return {{rollsLine()}};
-        case Kind::Dump:
-            return {{"dump"}};
+        case Kind::Rolls: return {{rollsLine()}};
+        case Kind::Dump: return {{"dump"}};
         case Kind::Leave: {
             Event event{{choices_.chance(500) ? "menu quitter" : "close"}};
             event.ending = true;
@@ -383,14 +343,12 @@ Event ScriptGenerator::menuNewSheet(const Game& game) {
 
 std::string ScriptGenerator::optionLine() {
     switch (choices_.below(3)) {
-        case 0:
-            return choices_.chance(500) ? "opponent ordinateur" : "opponent autres";
+        case 0: return choices_.chance(500) ? "opponent ordinateur" : "opponent autres";
         case 1: {
             static constexpr std::array<const char*, 4> kLevels{"initiation", "1", "2", "3"};
             return std::string("level ") + kLevels[choices_.below(4)];
         }
-        default:
-            return nameLine();
+        default: return nameLine();
     }
 }
 
@@ -408,24 +366,15 @@ std::string ScriptGenerator::nameText() {
         return out;
     };
     switch (choices_.below(10)) {
-        case 0:
-            return "";
-        case 1:
-            return std::string(pick(choices_, kPlainNames));
-        case 2:
-            return std::string(pick(choices_, kAccentedNames));
-        case 3:
-            return std::string(pick(choices_, kEmojiNames));
-        case 4:
-            return std::string(pick(choices_, kMarkupNames));
-        case 5:
-            return std::string(pick(choices_, kQuotedNames));
-        case 6:
-            return text(choices_.between(1, 12), 1);
-        case 7:
-            return text(choices_.between(40, 300), 1);
-        case 8:
-            return text(longNameLength, 97);  // typed character by character
+        case 0: return "";
+        case 1: return std::string(pick(choices_, kPlainNames));
+        case 2: return std::string(pick(choices_, kAccentedNames));
+        case 3: return std::string(pick(choices_, kEmojiNames));
+        case 4: return std::string(pick(choices_, kMarkupNames));
+        case 5: return std::string(pick(choices_, kQuotedNames));
+        case 6: return text(choices_.between(1, 12), 1);
+        case 7: return text(choices_.between(40, 300), 1);
+        case 8: return text(longNameLength, 97);  // typed character by character
         default:
             return std::string(pick(choices_, kMarkupNames)) +
                    std::string(pick(choices_, kEmojiNames));
@@ -435,18 +384,14 @@ std::string ScriptGenerator::nameText() {
 std::string ScriptGenerator::sizeLine() {
     const auto dimension = [&](int minimum, int largest, auto edges) {
         switch (choices_.below(6)) {
-            case 0:
-                return choices_.between(0, minimum - 1);  // below the smallest window
+            case 0: return choices_.between(0, minimum - 1);  // below the smallest window
             case 1:
             case 2:
                 return static_cast<int>(
                     edges[choices_.below(static_cast<std::uint32_t>(edges.size()))]);
-            case 3:
-                return choices_.between(minimum, largest);
-            case 4:
-                return choices_.between(largest + 1, 2 * largest);
-            default:
-                return choices_.between(2 * largest, 1'000'000);
+            case 3: return choices_.between(minimum, largest);
+            case 4: return choices_.between(largest + 1, 2 * largest);
+            default: return choices_.between(2 * largest, 1'000'000);
         }
     };
     const int width = dimension(kDesignOuterSize.width, kLargestOuterSize.width, kEdgeWidths);

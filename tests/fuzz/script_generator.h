@@ -77,6 +77,14 @@ private:
     int sightSteps_ = 0;
 };
 
+// The largest sheet: every intersection that can ever be played lies in rows 2 to 21 and
+// columns 2 to 29; points and closed intersections never stand outside it.
+inline constexpr int kFirstSheetRow = 2;
+inline constexpr int kLastSheetRow = 21;
+inline constexpr int kFirstSheetColumn = 2;
+inline constexpr int kLastSheetColumn = 29;
+bool inLargestSheet(int i);
+
 // The side that would win by playing `cell` now, if the game places a point there and that
 // point completes five in a row; none when the move places nothing or completes nothing.
 std::optional<Side> winnerOfMove(const Game& game, int cell);
