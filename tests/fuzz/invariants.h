@@ -36,11 +36,19 @@ struct Tally {
 //   scores at most one game and the counters move exactly as one scored game makes them move,
 //   a move that completes five is scored;
 // - from one event to the next: points and closed marks are never lost except by a new sheet,
-//   after which at most the computer's opening point stands; an event adds at most one red
-//   point and one green point; when a game is won by five, every point played in it is closed
-//   and the points of the game under way lie inside its extent; only moves add points, close
-//   areas or draw; events that are not
-//   moves change nothing but what they are for (the sight, the sheet's extent);
+//   after which at most the computer's opening point stands (a menu's new sheet leaves none:
+//   a new match started by its forfeit places the opening point before the sheet is cleared);
+//   when a game is won by five, every point played in it is closed and until then the points
+//   of the game under way lie inside its extent; only moves add points, close areas or draw;
+//   events that are not moves change nothing but what they are for (the sight, the sheet's
+//   extent);
+// - an event adds at most one red point and one green point. Within one click the computer
+//   places one point at most: its reply, or the opening point of the next game after player 1's
+//   win, or the opening point of a new match (refused when the computer's own point won the
+//   match, since ComputerHasPlayed is still set); a change of sheet inside the click (a new
+//   match, no room left for the opening point) removes every earlier point first. Between two
+//   players the click's point may be red too, but a red opening point then comes only after a
+//   new match has cleared the sheet;
 // - no read outside slots 0 to 1511.
 class InvariantChecker {
 public:
