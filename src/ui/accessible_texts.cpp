@@ -1,5 +1,9 @@
 #include "ui/accessible_texts.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 namespace cinq::ui {
 
 namespace {
@@ -15,6 +19,16 @@ std::string colourWord(PointColour colour) {
         case PointColour::Neutral: break;
     }
     return {};
+}
+
+// "de" before a name, elided before a vowel: "de Joueur 1", "d'Ordinateur", "d'Élodie".
+std::string ofName(const std::string& name) {
+    static constexpr std::array<std::string_view, 18> kVowels{
+        "A", "E", "I", "O", "U", "Y", "a", "e", "i", "o", "u", "y", "É", "é", "È", "è", "Î", "î"};
+    const bool vowel = std::any_of(kVowels.begin(), kVowels.end(), [&](std::string_view v) {
+        return std::string_view(name).starts_with(v);
+    });
+    return (vowel ? "d'" : "de ") + name;
 }
 
 }  // namespace
@@ -70,15 +84,15 @@ std::string levelWinsName(const std::string& level, const std::string& player, i
 
 std::string turnName(PointColour turn, const std::string& player1, const std::string& player2) {
     switch (turn) {
-        case PointColour::Green: return "Au tour de " + player1 + " (vert)";
-        case PointColour::Red: return "Au tour de " + player2 + " (rouge)";
+        case PointColour::Green: return "Au tour " + ofName(player1) + " (vert)";
+        case PointColour::Red: return "Au tour " + ofName(player2) + " (rouge)";
         case PointColour::Neutral: break;
     }
     return "Tour";
 }
 
 std::string stripName(PointColour colour, const std::string& player) {
-    return "Couleur de " + player + " : " + colourWord(colour);
+    return "Couleur " + ofName(player) + " : " + colourWord(colour);
 }
 
 }  // namespace cinq::ui

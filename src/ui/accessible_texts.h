@@ -45,10 +45,12 @@ std::string tallyName(Tally tally, const std::string& player, int count);
 //   "Niveau 1, parties gagnées par Joueur 1 : 0"
 std::string levelWinsName(const std::string& level, const std::string& player, int count);
 
-// The turn disc: "Au tour de Joueur 1 (vert)"; a neutral colour names no one.
+// The turn disc: "Au tour de Joueur 1 (vert)", "Au tour d'Ordinateur (rouge)"; a neutral colour
+// names no one.
 std::string turnName(PointColour turn, const std::string& player1, const std::string& player2);
 
-// A colour strip above a name or a count: "Couleur de Joueur 1 : vert".
+// A colour strip above a name or a count: "Couleur de Joueur 1 : vert", "Couleur d'Ordinateur :
+// rouge".
 std::string stripName(PointColour colour, const std::string& player);
 
 }  // namespace cinq::ui

@@ -90,7 +90,7 @@ FrmStatistique::FrmStatistique(const Statistics& statistics, QWidget* parent)
             {left + kSidePitch, kCountTop, kCellWidth, kCellHeight}, uiFont(kCountPoints));
     }
     fitCaptions(headings, kTextPoints);
-    nameSides("le joueur vert", "le joueur rouge");
+    nameSides("Joueur 1", "Joueur 2");
 }
 
 void FrmStatistique::nameSides(const std::string& player1, const std::string& player2) {

@@ -18,7 +18,7 @@ public:
     explicit FrmStatistique(const Statistics& statistics, QWidget* parent = nullptr);
 
     // Names the sides in what the counts and strips tell a screen reader ("Niveau 1, parties
-    // gagnées par Joueur 1 : 0"); until then they say "le joueur vert" and "le joueur rouge".
+    // gagnées par Ordinateur : 0"); until then they say "Joueur 1" and "Joueur 2".
     void nameSides(const std::string& player1, const std::string& player2);
 
 private:

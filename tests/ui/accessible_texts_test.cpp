@@ -155,5 +155,13 @@ INSTANTIATE_TEST_SUITE_P(
         NarrationCase{"FirstDescriptionAfterAReply", {{kReply, kLater, true}}}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// Names come from the players: "de" is elided before a vowel, as a French reader expects.
+TEST(PlayerNames, DeIsElidedBeforeAVowel) {
+    EXPECT_EQ(turnName(PointColour::Green, "Joueur 1", "Ordinateur"), "Au tour de Joueur 1 (vert)");
+    EXPECT_EQ(turnName(PointColour::Red, "Joueur 1", "Ordinateur"), "Au tour d'Ordinateur (rouge)");
+    EXPECT_EQ(stripName(PointColour::Red, "Élodie"), "Couleur d'Élodie : rouge");
+    EXPECT_EQ(stripName(PointColour::Green, "Bruno"), "Couleur de Bruno : vert");
+}
+
 }  // namespace
 }  // namespace cinq::ui
