@@ -173,8 +173,19 @@ void SheetView::mouseMoveEvent(QMouseEvent* event) {
     // Only the targets of playable intersections take mouse moves.
     const int i = slotAtPixel(event->position());
     if (i >= 0 && i != hover_ && game_.board().isPlayable(i)) {
+        // Only the disc's old and new places are repainted.
+        const auto discArea = [](int cell) {
+            const QRectF twips =
+                boxAt(cell, kHoverIndicator, kHoverIndicator.width, kHoverIndicator.height);
+            return QRectF(twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel)
+                .toAlignedRect()
+                .adjusted(-2, -2, 2, 2);
+        };
+        if (hover_ >= 0) {
+            update(discArea(hover_));
+        }
         hover_ = i;
-        update();
+        update(discArea(hover_));
     }
 }
 
