@@ -30,7 +30,10 @@ std::vector<int> entries(const MoveList& list) {
 std::string listText(const std::vector<int>& cells) {
     std::string out = "[";
     for (const int c : cells) {
-        out += (out.size() > 1 ? " " : "") + std::to_string(c);
+        if (out.size() > 1) {
+            out += ' ';
+        }
+        out += std::to_string(c);
     }
     return out + "]";
 }
