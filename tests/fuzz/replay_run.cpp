@@ -10,7 +10,7 @@ namespace cinq::fuzz {
 
 namespace {
 
-using test::ReplaySession;
+using test::ScriptStatus;
 
 // The first event of a program whose prelude did not press "OK": any event but an option
 // opens the main window by itself, on a fresh sheet where nothing asks a question.
@@ -26,16 +26,17 @@ Event openingEvent(Choices& choices) {
 
 class Session {
 public:
-    Session(InvariantChecker& checker, SessionResult& result)
-        : checker_(checker), result_(result), session_(out_) {
+    Session(InvariantChecker& checker, SessionResult& result, const PlayerFactory& players)
+        : checker_(checker), result_(result), player_(players(out_)) {
         checker_.newProgram();
     }
 
     // Runs one line; false when the script is at fault (reported as a failure).
     bool runLine(const std::string& line) {
         result_.script.push_back(line);
-        status_ = session_.runLine(line, static_cast<int>(result_.script.size()));
-        if (status_ == ReplaySession::Status::Error) {
+        const ScriptStatus status =
+            test::runScriptLine(*player_, line, static_cast<int>(result_.script.size()), out_);
+        if (status == ScriptStatus::Error) {
             std::string error = out_.str();
             if (!error.empty() && error.back() == '\n') {
                 error.pop_back();
@@ -55,14 +56,14 @@ public:
             }
         }
         ++result_.events;
-        const Game* game = session_.game();
+        const Game* game = player_->game();
         if (game == nullptr) {
             return true;  // the window has not opened yet
         }
         std::vector<std::string> failures = checker_.check(*game, event);
         // Answers are queued for the event that follows them on the same or the next line.
-        if (!session_.host().answers.empty() && !event.action().starts_with("answer")) {
-            failures.push_back(std::to_string(session_.host().answers.size()) +
+        if (player_->queuedAnswers() != 0 && !event.action().starts_with("answer")) {
+            failures.push_back(std::to_string(player_->queuedAnswers()) +
                                " queued answers left: the message boxes expected did not open");
         }
         if (checkEndings && event.ending && !game->ended()) {
@@ -79,7 +80,7 @@ public:
         return !result_.ended;
     }
 
-    const Game* game() const { return session_.game(); }
+    const Game* game() const { return player_->game(); }
 
     bool checkEndings = true;
 
@@ -92,15 +93,19 @@ private:
     InvariantChecker& checker_;
     SessionResult& result_;
     std::ostringstream out_;
-    ReplaySession session_;
-    ReplaySession::Status status_ = ReplaySession::Status::Running;
+    std::unique_ptr<test::ScriptPlayer> player_;
 };
 
 }  // namespace
 
-SessionResult runSession(Choices& choices, InvariantChecker& checker, const SessionLimits& limits) {
+PlayerFactory replayPlayers() {
+    return [](std::ostream& out) { return std::make_unique<test::ReplaySession>(out); };
+}
+
+SessionResult runSession(Choices& choices, InvariantChecker& checker, const SessionLimits& limits,
+                         const PlayerFactory& players) {
     SessionResult result;
-    Session session(checker, result);
+    Session session(checker, result, players);
     ScriptGenerator generator(choices);
     generator.longNameLength = limits.longNameLength;
     for (const std::string& line : generator.prelude()) {
@@ -120,7 +125,7 @@ SessionResult runSession(Choices& choices, InvariantChecker& checker, const Sess
 
 SessionResult checkScript(std::istream& in, InvariantChecker& checker) {
     SessionResult result;
-    Session session(checker, result);
+    Session session(checker, result, replayPlayers());
     // A script says nothing of what its events should do: an end of the program is no fault.
     session.checkEndings = false;
     std::string line;
@@ -157,7 +162,8 @@ RunResult runSeed(const RunSettings& settings) {
         const long long length = choices.between(1, static_cast<int>(settings.longestSession));
         SessionLimits limits;
         limits.events = settings.session ? remaining : std::min(length, remaining);
-        const SessionResult session = runSession(choices, checker, limits);
+        limits.longNameLength = settings.longNameLength;
+        const SessionResult session = runSession(choices, checker, limits, settings.players);
         ++run.sessions;
         run.endings += session.ended ? 1 : 0;
         remaining -= session.events;
@@ -185,7 +191,7 @@ RunResult runSeed(const RunSettings& settings) {
             }
             report += "script: " + path + " (cinquevole-replay < " + path +
                       "; cinquevole-fuzz-driver --check-script " + path + ")\n" +
-                      "again: cinquevole-fuzz-driver --seed " + std::to_string(settings.seed) +
+                      "again: " + settings.command + " --seed " + std::to_string(settings.seed) +
                       " --session " + std::to_string(k) + '\n';
             run.failure = report;
             break;

@@ -1,18 +1,26 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "fuzz/choices.h"
 #include "fuzz/invariants.h"
+#include "replay/script_reader.h"
 
 namespace cinq::fuzz {
 
-// One program's run: generated events played through the replay tool's session (the real game
-// logic with a host that answers from the script), checked after every event.
+// Makes the player of one program's run, writing its dumps and errors to `out`: the replay
+// tool's session (the real game logic with a host that answers from the script) unless the
+// run says otherwise (the real windows).
+using PlayerFactory = std::function<std::unique_ptr<test::ScriptPlayer>(std::ostream& out)>;
+PlayerFactory replayPlayers();
+
+// One program's run: generated events played through a player, checked after every event.
 struct SessionResult {
     std::vector<std::string> script;  // every line run, in order
     long long events = 0;
@@ -34,7 +42,8 @@ inline SessionLimits fuzzSessionLimits() {
 
 // Runs one program: the generator's prelude, then events until the limit, the end of the
 // program or the end of the choices. Stops at the first event whose checks fail.
-SessionResult runSession(Choices& choices, InvariantChecker& checker, const SessionLimits& limits);
+SessionResult runSession(Choices& choices, InvariantChecker& checker, const SessionLimits& limits,
+                         const PlayerFactory& players = replayPlayers());
 
 // Runs the lines of a script as they stand, each line an event, checking after every line.
 SessionResult checkScript(std::istream& in, InvariantChecker& checker);
@@ -44,9 +53,12 @@ struct RunSettings {
     std::uint64_t seed = 1;
     long long events = 10'000;           // events of the whole run
     long long longestSession = 5'000;    // events of a program at most
+    int longNameLength = 10'000;         // the longest name typed
     std::optional<long long> session;    // run this session alone
     std::string failureDirectory = ".";  // where a failing run's script is written
     std::string scriptDirectory;         // when set, every session's script is written there
+    PlayerFactory players = replayPlayers();
+    std::string command = "cinquevole-fuzz-driver";  // runs a seed again, in a failure's report
 };
 
 struct RunResult {

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "board/game.h"
 #include "computer/computer.h"
@@ -11,6 +13,7 @@
 #include "dialogs/level_setting.h"
 #include "dialogs/options_model.h"
 #include "dialogs/statistics.h"
+#include "replay/script_reader.h"
 #include "support/scripted_host.h"
 
 namespace cinq::test {
@@ -28,16 +31,11 @@ public:
     OptionsModel* options = nullptr;
 };
 
-// The script's fault, reported as "error LINE: reason".
-struct ScriptError {
-    std::string reason;
-};
-
 // Runs a script of user events through the game's own logic, one line at a time, and prints
 // the game's state on `dump`. The script format is described in docs/replay.md.
-class ReplaySession {
+class ReplaySession : public ScriptPlayer {
 public:
-    enum class Status { Running, Ended, Error };
+    using Status = ScriptStatus;
 
     explicit ReplaySession(std::ostream& out);
 
@@ -47,19 +45,27 @@ public:
     Status runScript(std::istream& in);
 
     // The game, once `start` (or an event that implies it) has run.
-    const Game* game() const { return game_ ? &*game_ : nullptr; }
+    const Game* game() const override { return game_ ? &*game_ : nullptr; }
+    std::size_t queuedAnswers() const override { return host_.answers.size(); }
     const ReplayHost& host() const { return host_; }
     const OptionsModel& options() const { return options_; }
     static int exitCode(Status status) { return status == Status::Error ? 2 : 0; }
 
-private:
-    void run(std::string_view command, std::string_view rest);
-    void start();
-    void startIfNeeded();
-    void typeName(int box, std::string_view text);
-    void setSize(int width, int height);
-    void setWindowState(std::string_view state);
+    void chooseOpponent(Opponent opponent) override { options_.chooseOpponent(opponent); }
+    void chooseLevel(LevelOption level) override { options_.chooseLevel(level); }
+    void typeName(int box, std::string_view text) override;
+    void setRolls(std::vector<int> rolls) override { die_.setRolls(std::move(rolls)); }
+    void queueAnswer(Answer answer) override { host_.answers.push_back(answer); }
+    void start() override;
+    void resize(int width, int height) override;
+    void setWindowState(WindowState state) override;
+    void click(int cell) override { game_->click(cell); }
+    void press(Key key) override { game_->keyDown(key); }
+    void menu(MenuCommand command, bool closeBox) override;
+    void closeWindow() override { game_->closeWindow(); }
+    std::string dump() override;
 
+private:
     std::ostream& out_;
     LevelSetting level_;
     OptionsModel options_{level_};
