@@ -248,6 +248,10 @@ void FrmJeuxDePoints::showNormalAtLargest() {
         showNormal();
     }
     resizeClientTo(largestClientSize());
+    // The resize rule calls this from the sheet's own resize, while the window lays out its
+    // previous size: the layout of the new size does not reach the sheet, which would stay
+    // larger than the window.
+    sheet_->resize(largestClientSize());
 }
 
 void FrmJeuxDePoints::resizeClientTo(QSize client) {
