@@ -53,7 +53,8 @@ private:
 //   "close": the main window's close.
 // - "opponent", "level", "name": clicks on the dialog's options and typing into its name boxes,
 //   the dialog shown or hidden. The focus selects a box's text; each character is a key press,
-//   or a paste (Ctrl+V) for a character that no key types (a control or format character).
+//   or a paste (Ctrl+V) for a character that the line edit does not take from a key press (a
+//   control or format character, one outside the Basic Multilingual Plane such as an emoji).
 //   A dialog that its close box has destroyed is created again, hidden, on the same options,
 //   as the next reference to one of its controls would load it.
 // - "size W H": windows take whole pixels: the outer size is the one `reachableSize` gives.
