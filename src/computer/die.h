@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace cinq {

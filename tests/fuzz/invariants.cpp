@@ -125,7 +125,7 @@ InvariantChecker::Snapshot InvariantChecker::snapshot(const Game& game) const {
     Snapshot s;
     s.game = &game;
     for (int i = 0; i < kSlotCount; ++i) {
-        s.slots[static_cast<std::size_t>(i)] = game.board().at(i);
+        s.cells[static_cast<std::size_t>(i)] = game.board().at(i);
     }
     s.state = game.state();
     s.stats = statistics(game);
@@ -361,7 +361,7 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
     // The intersection where the event plays, if it is a move the game takes.
     std::optional<int> moveCell;
     const auto playableAndFree = [&b](int i) {
-        const Slot& slot = b.slots[static_cast<std::size_t>(i)];
+        const Slot& slot = b.cells[static_cast<std::size_t>(i)];
         return slot.playable && !slot.hasPoint;
     };
     if (action.kind == Action::Kind::Click && isSlot(action.cell) && playableAndFree(action.cell)) {
@@ -376,7 +376,7 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
     int points = 0, greenPoints = 0, closed = 0;
     std::vector<int> added;
     for (int i = 0; i < kSlotCount; ++i) {
-        const Slot& was = b.slots[static_cast<std::size_t>(i)];
+        const Slot& was = b.cells[static_cast<std::size_t>(i)];
         const Slot& is = board.at(i);
         lost += was.hasPoint && (!is.hasPoint || is.colour != was.colour) ? 1 : 0;
         opened += was.closed && !is.closed ? 1 : 0;

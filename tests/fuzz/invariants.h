@@ -64,7 +64,7 @@ private:
     // What the checks compare with: the state after the previous event.
     struct Snapshot {
         const Game* game = nullptr;
-        std::array<Slot, kSlotCount> slots{};
+        std::array<Slot, kSlotCount> cells{};
         GameState state;
         std::array<int, 6> stats{};
     };
