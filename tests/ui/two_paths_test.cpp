@@ -2,14 +2,13 @@
 // the regression scripts, the hand-written scripts beside this test, and sessions of the
 // random-event driver with fixed seeds, with a dump after every event. A difference is a fault
 // of one of the two paths; the script and both outputs are written to the working directory.
-// First: Qt's "slots" macro would rewrite a member of the invariant checker.
-#include "fuzz/replay_run.h"
 
 #include <QDir>
 #include <QTest>
 #include <fstream>
 #include <sstream>
 
+#include "fuzz/replay_run.h"
 #include "qt_script_player.h"
 #include "replay/replay_session.h"
 

@@ -6,9 +6,6 @@
 //
 //   window_driver [--seed S] [--events N] [--session K] [--failure-dir DIR]
 //   window_driver --play FILE
-//
-// First: Qt's "slots" macro would rewrite a member of the invariant checker.
-#include "fuzz/replay_run.h"
 
 #include <QApplication>
 #include <chrono>
@@ -17,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/replay_run.h"
 #include "qt_script_player.h"
 
 namespace {
