@@ -22,7 +22,7 @@ void computerTurn(benchmark::State& state, const Position& position) {
     const long drawnBefore = bench.die.drawn();
     for (auto _ : state) {
         bench.restore(position);
-        bench.computer.chooseComputerMove(position.humanCount);
+        bench.computerTurn(position.humanCount);
         benchmark::DoNotOptimize(bench.game.state().lastComputerPoint);
     }
     state.counters["looks"] = benchmark::Counter(
@@ -35,7 +35,7 @@ void checkFiveInRowNoFive(benchmark::State& state, const Position& position) {
     BenchGame bench(position);
     const int newest = position.state.humanMoves(position.humanCount);
     for (auto _ : state) {
-        bench.game.checkFiveInRow(newest);
+        GameAccess::checkFiveInRow(bench.game, newest);
         benchmark::DoNotOptimize(bench.game.state().winnerColour);
     }
 }
@@ -45,19 +45,19 @@ void checkFiveInRowNoFive(benchmark::State& state, const Position& position) {
 void checkFiveInRowFive(benchmark::State& state) {
     BenchGame bench;
     Game& game = bench.game;
-    for (const int cell : {652, 653, 654, 656, 617, 618, 690}) {
-        game.board().placePoint(cell, PointColour::Green);
-        game.updateExtent(cell);
+    Board& board = GameAccess::board(game);
+    GameState& model = GameAccess::state(game);
+    for (const int cell : {652, 653, 654, 656, 617, 618, 690, 655}) {
+        board.placePoint(cell, PointColour::Green);
+        model.extent.update(cell);
     }
-    game.board().placePoint(655, PointColour::Green);
-    game.updateExtent(655);
-    const Board board = game.board();
-    const GameState before = game.state();
+    const Board boardBefore = board;
+    const GameState before = model;
     for (auto _ : state) {
-        game.board() = board;
-        game.state() = before;
-        game.checkFiveInRow(655);
-        benchmark::DoNotOptimize(game.state().drawing.data());
+        board = boardBefore;
+        model = before;
+        GameAccess::checkFiveInRow(game, 655);
+        benchmark::DoNotOptimize(model.drawing.data());
     }
     if (!game.state().gameOver) {
         state.SkipWithError("no five found");
@@ -80,7 +80,7 @@ void resizeRule(benchmark::State& state, const Position& position) {
 Position withGameReset(const Position& position) {
     Position reset = position;
     BenchGame bench(position);
-    bench.game.resetGame();
+    GameAccess::resetGame(bench.game);
     reset.state = bench.game.state();
     return reset;
 }
@@ -91,7 +91,7 @@ void openingPointNoFreeBlock(benchmark::State& state, const Position& position) 
     BenchGame bench(position);
     for (auto _ : state) {
         bench.restore(position);
-        bench.game.placeOpeningPoint();
+        GameAccess::placeOpeningPoint(bench.game);
         benchmark::DoNotOptimize(bench.game.state().lastComputerPoint);
     }
     if (bench.host.asked != static_cast<long>(state.iterations())) {

@@ -13,22 +13,19 @@ namespace {
 // Stands in for the computer for one click: it keeps the game as the turn finds it.
 class TurnCapture : public ComputerOpponent {
 public:
-    TurnCapture(Game& game, Computer& placement, Position& position)
-        : game_(game), placement_(placement), position_(position) {}
+    explicit TurnCapture(Position& position) : position_(position) {}
 
-    void chooseComputerMove(int humanCount) override {
-        position_.board = game_.board();
-        position_.state = game_.state();
-        position_.humanCount = humanCount;
+    void chooseComputerMove(ComputerTurn& turn) override {
+        position_.board = turn.board();
+        position_.state = game->state();
+        position_.humanCount = turn.humanCount();
         captured = true;
     }
-    void playComputerPoint(int cell) override { placement_.playComputerPoint(cell); }
 
+    const Game* game = nullptr;  // the game whose turn it keeps
     bool captured = false;
 
 private:
-    Game& game_;
-    Computer& placement_;
     Position& position_;
 };
 
@@ -58,15 +55,15 @@ bool sameBoard(const Board& a, const Board& b) {
     return true;
 }
 
-test::ReplaySession::Status run(test::ReplaySession& session, const std::vector<std::string>& lines,
+replay::ReplaySession::Status run(replay::ReplaySession& session, const std::vector<std::string>& lines,
                                 std::size_t count) {
     for (std::size_t k = 0; k < count; ++k) {
         const auto status = session.runLine(lines[k], static_cast<int>(k) + 1);
-        if (status != test::ReplaySession::Status::Running) {
+        if (status != replay::ReplaySession::Status::Running) {
             return status;
         }
     }
-    return test::ReplaySession::Status::Running;
+    return replay::ReplaySession::Status::Running;
 }
 
 }  // namespace
@@ -122,8 +119,8 @@ Position loadPosition(const std::filesystem::path& script) {
 
     // The game just before the click, from the replay tool.
     std::ostringstream out;
-    test::ReplaySession before(out);
-    if (run(before, lines, commands.back()) != test::ReplaySession::Status::Running ||
+    replay::ReplaySession before(out);
+    if (run(before, lines, commands.back()) != replay::ReplaySession::Status::Running ||
         before.game() == nullptr) {
         fail("the script does not run to its last click: " + out.str());
     }
@@ -137,18 +134,25 @@ Position loadPosition(const std::filesystem::path& script) {
     position.level = before.options().levelSetting().value;
 
     // The click, with the computer's turn held: the game as the turn finds it.
-    BenchGame bench;
-    bench.load(position);
-    TurnCapture capture(bench.game, bench.computer, position);
-    bench.game.setComputer(&capture);
-    bench.game.click(std::stoi(click[1]));
+    QuietHost host;
+    host.size = position.size;
+    host.state = position.windowState;
+    LevelSetting level{position.level, {}};
+    OptionsModel options{level};
+    Statistics statistics;
+    TurnCapture capture(position);
+    Game game(host, options, statistics, capture);
+    capture.game = &game;
+    GameAccess::board(game) = position.board;
+    GameAccess::state(game) = position.state;
+    game.click(std::stoi(click[1]));
     if (!capture.captured) {
         fail("the last click does not give the computer a turn");
     }
 
     // The whole script, for the game after the turn.
-    test::ReplaySession after(out);
-    if (run(after, lines, lines.size()) != test::ReplaySession::Status::Running) {
+    replay::ReplaySession after(out);
+    if (run(after, lines, lines.size()) != replay::ReplaySession::Status::Running) {
         fail("the script does not run to its end: " + out.str());
     }
     position.boardAfter = after.game()->board();
@@ -156,7 +160,7 @@ Position loadPosition(const std::filesystem::path& script) {
 
     // The turn measured must be the turn the replay tool plays.
     BenchGame check(position);
-    check.computer.chooseComputerMove(position.humanCount);
+    check.computerTurn(position.humanCount);
     if (!sameBoard(check.game.board(), position.boardAfter)) {
         fail("the computer's turn here differs from the replay tool's");
     }

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "board/computer_turn.h"
 #include "board/game.h"
+#include "board/game_access.h"
 #include "computer/computer.h"
 #include "computer/die.h"
-#include "dialogs/level_setting.h"
+#include "dialogs/level.h"
 #include "dialogs/options_model.h"
 #include "dialogs/statistics.h"
 
@@ -69,8 +71,8 @@ struct Position {
     std::string name;
     Board board;
     GameState state;
-    int humanCount = 0;  // the argument of the computer's turn
-    int level = 0;       // the level setting
+    int humanCount = 0;  // player 1's points in the game, as the computer's turn has it
+    Level level = Level::Initiation;
     std::vector<int> rolls;
     OuterSize size = kDesignOuterSize;
     WindowState windowState = WindowState::Normal;
@@ -91,15 +93,15 @@ const Position& positionNamed(const std::vector<Position>& positions, const std:
 // position can be put again before each run of the measured work.
 class BenchGame {
 public:
-    BenchGame() { game.setComputer(&computer); }
-    explicit BenchGame(const Position& position) : BenchGame() { load(position); }
+    BenchGame() = default;
+    explicit BenchGame(const Position& position) { load(position); }
 
     // Takes the position's level, window and rolls, then restores it.
     void load(const Position& position);
     // Puts the board, the state, the window and the die back as the position has them.
     void restore(const Position& position) {
-        game.board() = position.board;
-        game.state() = position.state;
+        GameAccess::board(game) = position.board;
+        GameAccess::state(game) = position.state;
         host.size = position.size;
         host.state = position.windowState;
         die.rewind();
@@ -110,8 +112,14 @@ public:
     Statistics statistics;
     QuietHost host;
     RewoundDie die;
-    Game game{host, options, statistics};
-    Computer computer{game, die};
+    Computer computer{die};
+    Game game{host, options, statistics, computer};
+
+    // The computer's turn on the game as it stands.
+    void computerTurn(int humanCount) {
+        ComputerTurn turn = GameAccess::computerTurn(game, humanCount);
+        computer.chooseComputerMove(turn);
+    }
 };
 
 }  // namespace cinq::bench

@@ -65,7 +65,7 @@ void Game::closeFinishedGame(int top, int left, int bottom, int right) {
     // The extent is cleared before the win is recorded: a win that ends the match starts the
     // next one from inside recordGameWin, and the opening point placed there belongs to the
     // next game's extent.
-    state_.extent.resetValues();
+    state_.extent.resetBounds();
     recordGameWin();
 }
 

@@ -10,7 +10,7 @@ struct RowBand {
     int lastRow;
 };
 constexpr std::array<RowBand, 7> kRowBands{{
-    {6539, 21},  // no height cut below the design size
+    {6539, kLastSheetRow},  // no height cut below the design size
     {6899, 15},
     {7259, 16},
     {7619, 17},
@@ -18,7 +18,6 @@ constexpr std::array<RowBand, 7> kRowBands{{
     {8339, 19},
     {8699, 20},
 }};
-constexpr int kLastRowAbove = 21;
 
 // Width bands of the resize rule, both ends included; a width between two bands or below the
 // first one keeps the last column of the previous resize.
@@ -35,14 +34,8 @@ constexpr std::array<ColumnBand, 10> kColumnBands{{
     {10895, 11235, 26},
     {11245, 11595, 27},
     {11605, 11945, 28},
-    {11955, 1 << 30, 29},
+    {11955, 1 << 30, kLastSheetColumn},
 }};
-
-// The first and last column of the edge band: columns 30 to 34 of a row and 0 to 1 of the next
-// are never on the sheet.
-constexpr int kFirstEdgeColumn = 30;
-constexpr int kFirstSheetColumn = 2;
-constexpr int kFirstSheetRow = 2;
 
 const Slot kOffSheet{false, false, false, PointColour::Neutral};
 
@@ -76,7 +69,7 @@ void Board::clear() {
 void Board::build() {
     clear();
     // The edge band: seven slots from column 30 of each row to column 1 of the next.
-    for (int s = indexOf(2, kFirstEdgeColumn); s <= 1514; s += kColumns) {
+    for (int s = indexOf(kFirstSheetRow, kFirstEdgeColumn); s <= 1514; s += kColumns) {
         for (int i = s; i <= s + 6 && i < kSlotCount; ++i) {
             slots_[static_cast<std::size_t>(i)].playable = false;
         }
@@ -103,7 +96,7 @@ int Board::lastRowFor(int outerHeight) {
             return band.lastRow;
         }
     }
-    return kLastRowAbove;
+    return kLastSheetRow;
 }
 
 std::optional<int> Board::lastColumnFor(int outerWidth) {
@@ -113,6 +106,15 @@ std::optional<int> Board::lastColumnFor(int outerWidth) {
         }
     }
     return std::nullopt;
+}
+
+bool Board::endsABand(int column) {
+    for (const ColumnBand& band : kColumnBands) {
+        if (band.lastColumn == column) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace cinq

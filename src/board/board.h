@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "board/geometry.h"
+#include "board/grid.h"
 
 namespace cinq {
 
@@ -68,6 +68,8 @@ public:
     // last column for an outer width (none between two bands or below the first one).
     static int lastRowFor(int outerHeight);
     static std::optional<int> lastColumnFor(int outerWidth);
+    // Whether a width band of the resize rule ends the sheet at `column`.
+    static bool endsABand(int column);
 
 private:
     void build();

@@ -2,18 +2,16 @@
 
 namespace cinq {
 
-// The computer's two entry points, as the turn flow and the opening point call them. The board
-// declares them and the computer implements them, so that the rules of the sheet never depend on
-// how the computer thinks.
+class ComputerTurn;
+
+// The computer, as the turn flow calls it. The board declares it and the computer implements it,
+// so that the rules of the sheet never depend on how the computer thinks.
 class ComputerOpponent {
 public:
     virtual ~ComputerOpponent() = default;
-    // The computer's turn: places at most one point. `humanCount` is the number of player 1's
-    // points in the current game, 0 when the click placed none.
-    virtual void chooseComputerMove(int humanCount) = 0;
-    // Places a red point on `cell`, unless the computer has played this turn already or the cell
-    // is taken or not playable.
-    virtual void playComputerPoint(int cell) = 0;
+    // The computer's turn: reads the game through `turn` and proposes cells to it; the first
+    // cell accepted is its point. It may also propose none.
+    virtual void chooseComputerMove(ComputerTurn& turn) = 0;
 };
 
 }  // namespace cinq

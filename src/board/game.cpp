@@ -1,5 +1,10 @@
 #include "board/game.h"
 
+#include <cstdio>
+#include <cstdlib>
+
+#include "board/consistency.h"
+
 namespace cinq {
 
 namespace {
@@ -24,8 +29,12 @@ int MoveList::size() const {
     return n;
 }
 
-Game::Game(Host& host, OptionsModel& options, Statistics& statistics)
-    : host_(host), options_(options), statistics_(statistics) {
+std::vector<int> MoveList::entries() const {
+    return {entries_.begin(), entries_.begin() + size()};
+}
+
+Game::Game(Host& host, OptionsModel& options, Statistics& statistics, ComputerOpponent& computer)
+    : host_(host), options_(options), statistics_(statistics), computer_(computer) {
     // The turn prompts are built once, from the names as they stand when the window opens.
     state_.turnCaption1 = options_.name(0) + kTurnPrompt;
     state_.turnCaption2 = options_.name(1) + kTurnPrompt;
@@ -43,6 +52,21 @@ void Game::userEvent(Event&& event) {
     } catch (const ProgramEnded&) {
         ended_ = true;
     }
+    if (checksConsistency_) {
+        assertConsistent();
+    }
+}
+
+void Game::assertConsistent() const {
+    const ConsistencyReport report = checkConsistency(board_, state_);
+    if (report.faults.empty()) {
+        return;
+    }
+    std::fputs("the game's model is not consistent after a user event:\n", stderr);
+    for (const std::string& fault : report.faults) {
+        std::fprintf(stderr, "  %s\n", fault.c_str());
+    }
+    std::abort();
 }
 
 void Game::click(int i) {

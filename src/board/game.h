@@ -1,12 +1,15 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "board/board.h"
 #include "board/computer_opponent.h"
 #include "board/host.h"
+#include "board/layout.h"
+#include "dialogs/level.h"
 #include "dialogs/options_model.h"
 #include "dialogs/statistics.h"
 
@@ -25,6 +28,8 @@ public:
     // Writes `cell` into the first empty entry and returns its number (0 when full).
     int append(int cell);
     int size() const;
+    // The entries up to the first empty one.
+    std::vector<int> entries() const;
     void clear() { entries_.fill(0); }
 
 private:
@@ -34,11 +39,48 @@ private:
 // The running extent of the current game's points: the smallest and largest click-target Top and
 // Left, with the intersection that set each.
 struct Extent {
-    int top = 9000, bottom = 0, left = 9000, right = 0;
-    int topIndex = 9000, bottomIndex = 0, leftIndex = 9000, rightIndex = 0;
+    // The values before the first point: at the program's start and, for the indices, after the
+    // per-game reset.
+    static constexpr int kUnsetTopLeft = 9000;
+    static constexpr int kUnsetBottomRight = 0;
+    // The bottom and right bounds after a game is closed or reset.
+    static constexpr int kResetBottom = -150;
+    static constexpr int kResetRight = -500;
 
-    // The values after a game is reset or closed; the indices are reset only by the per-game reset.
-    void resetValues() { top = 9000, left = 9000, right = -500, bottom = -150; }
+    int top = kUnsetTopLeft, bottom = kUnsetBottomRight, left = kUnsetTopLeft,
+        right = kUnsetBottomRight;
+    int topIndex = kUnsetTopLeft, bottomIndex = kUnsetBottomRight, leftIndex = kUnsetTopLeft,
+        rightIndex = kUnsetBottomRight;
+
+    // Widens the extent to the click target of intersection i. Strict comparisons: on a tie the
+    // earlier point keeps its index.
+    void update(int i);
+    // The bounds after a game is closed: the indices are kept.
+    void resetBounds() {
+        top = kUnsetTopLeft;
+        left = kUnsetTopLeft;
+        right = kResetRight;
+        bottom = kResetBottom;
+    }
+    // The per-game reset: the bounds and the indices.
+    void reset() {
+        resetBounds();
+        topIndex = kUnsetTopLeft;
+        leftIndex = kUnsetTopLeft;
+        bottomIndex = kUnsetBottomRight;
+        rightIndex = kUnsetBottomRight;
+    }
+
+    // The intersection that set each bound, or none while its index holds its unset value.
+    std::optional<int> topPoint() const { return setIndex(topIndex, kUnsetTopLeft); }
+    std::optional<int> leftPoint() const { return setIndex(leftIndex, kUnsetTopLeft); }
+    std::optional<int> bottomPoint() const { return setIndex(bottomIndex, kUnsetBottomRight); }
+    std::optional<int> rightPoint() const { return setIndex(rightIndex, kUnsetBottomRight); }
+
+private:
+    static std::optional<int> setIndex(int index, int unset) {
+        return index == unset ? std::nullopt : std::optional(index);
+    }
 };
 
 // What the game has drawn on the window: winning lines and the frames of finished games, in
@@ -74,7 +116,7 @@ struct GameState {
     Extent extent;
     int sightIndex = 520;
     int winnerColour = 0;
-    int lastColumn = 29;  // kept by a resize whose width falls outside every band
+    int lastColumn = kLastSheetColumn;  // kept by a resize whose width falls outside every band
 
     int gamesPlayer1 = 0, gamesPlayer2 = 0, setsPlayer1 = 0, setsPlayer2 = 0;
     bool setBlockVisible = false;
@@ -86,16 +128,19 @@ struct GameState {
 // later step of the turn runs.
 struct ProgramEnded {};
 
-// The main window's game logic. Its public operations are the user's events; each runs to its
-// end (a whole turn, computer's reply included) before it returns. The procedures are split into
-// files by what they do: the sheet (game.cpp), move input, the turn flow, alignments, scoring and
-// the sheet commands.
+// The main window's game logic. Its public operations are the user's events and what the
+// windows read; each event runs to its end (a whole turn, computer's reply included) before it
+// returns. The computer takes its turn through a ComputerTurn (board/computer_turn.h), which
+// lets it read the game and propose cells. Tests and benchmarks reach the rest through
+// GameAccess (board/game_access.h).
+//
+// The procedures are split into files by what they do: the sheet and the user's events
+// (game.cpp), the turn flow, alignments, scoring and the sheet commands. In builds with
+// assertions every user event ends with the model's consistency check (board/consistency.h).
 class Game {
 public:
     // Builds the sheet, reads the names from the options dialog and applies the window's size.
-    Game(Host& host, OptionsModel& options, Statistics& statistics);
-
-    void setComputer(ComputerOpponent* computer) { computer_ = computer; }
+    Game(Host& host, OptionsModel& options, Statistics& statistics, ComputerOpponent& computer);
 
     // --- The user's events. After the program has ended they do nothing.
     // A click on intersection i; only playable intersections take clicks.
@@ -111,54 +156,67 @@ public:
     // The window's size or state has changed.
     void windowResized();
 
+    // --- What the windows read.
     bool ended() const { return ended_; }
-
     const Board& board() const { return board_; }
     const GameState& state() const { return state_; }
     const OptionsModel& options() const { return options_; }
     const Statistics& statistics() const { return statistics_; }
-    int levelSetting() const { return options_.levelSetting().value; }
-
-    // --- The procedures that the computer calls back.
-    Board& board() { return board_; }
-    GameState& state() { return state_; }
-    void updateExtent(int i);
-    void checkFiveInRow(int i);
-    void computerPointPlaced(int cell) { host_.computerPointPlaced(cell); }
-
-    // --- Procedures exposed for tests of single rules.
-    void resetGame();
-    void placeOpeningPoint();
-    void applyWindowSize();
+    Level level() const { return options_.levelSetting().value; }
 
 private:
+    friend class ComputerTurn;
+    friend struct GameAccess;
+
+    // Who places a point: player 1 against the computer (listed in HumanMoves), the computer
+    // (listed in ComputerMoves), or either of two players (listed nowhere).
+    enum class Mover { Human, Computer, TwoPlayers };
+
     template <class Event>
     void userEvent(Event&& event);
+    // Stops the program with the faults, if the model is not consistent.
+    void assertConsistent() const;
 
     void intersectionClicked(int i);
     void playMove(int i);
     void playAgainstComputer(int i);
     void playTwoPlayerMove(int i);
+    // The one way a point reaches the sheet in play: placed, listed as its mover's, widening the
+    // game's extent, then tested for five in a row, which may end the game (and the match)
+    // inside this call. Returns the number of its entry in its move list, 0 when it is listed in
+    // none.
+    int playPoint(int cell, PointColour colour, Mover mover);
+    // The computer's point, unless the computer has played this turn already or the cell is
+    // taken or not playable; true when it was placed.
+    bool playComputerPoint(int cell);
     void showTurn(PointColour turn);
     void moveSight(int target);
+    void resetGame();
 
+    void checkFiveInRow(int i);
     void closeFinishedGame(int top, int left, int bottom, int right);
     void recordGameWin();
 
+    void applyWindowSize();
     void newSheet();
+    void placeOpeningPoint();
     void quit();
     bool hasUsableCell() const;
     bool isBlockFree(int topLeft) const;
     int findFreeBlock(int firstBand, int lastBand) const;
-    void requestComputerPoint(int cell);
 
     Host& host_;
     OptionsModel& options_;
     Statistics& statistics_;
-    ComputerOpponent* computer_ = nullptr;
+    ComputerOpponent& computer_;
     Board board_;
     GameState state_;
     bool ended_ = false;
+#ifdef NDEBUG
+    bool checksConsistency_ = false;
+#else
+    bool checksConsistency_ = true;
+#endif
 };
 
 }  // namespace cinq

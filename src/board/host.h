@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "board/geometry.h"
+#include "board/layout.h"
 
 namespace cinq {
 

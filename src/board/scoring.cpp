@@ -19,10 +19,10 @@ void Game::recordGameWin() {
     const bool player2 = s.winnerColour == kPaletteRed;
     if (player1) {
         ++s.gamesPlayer1;
-        statistics_.countWin(Side::Player1, levelSetting());
+        statistics_.countWin(Side::Player1, level());
     } else if (player2) {
         ++s.gamesPlayer2;
-        statistics_.countWin(Side::Player2, levelSetting());
+        statistics_.countWin(Side::Player2, level());
     }
 
     if (s.gamesPlayer1 == kGamesToWinSet || s.gamesPlayer2 == kGamesToWinSet) {

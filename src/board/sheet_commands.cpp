@@ -6,10 +6,6 @@ namespace cinq {
 
 namespace {
 
-// The sheet proper: from row 2, column 2 to row 21, column 29.
-constexpr int kFirstSheetCell = indexOf(2, 2);
-constexpr int kLastSheetCell = indexOf(21, 29);
-
 // The computer opens a game in the middle of a free block of 12 × 12 intersections. Blocks are
 // tried with their tops in ten bands, rows 2 to 11, and their lefts in columns 2 to 20.
 constexpr int kBlockSize = 12;
@@ -54,12 +50,6 @@ int Game::findFreeBlock(int firstBand, int lastBand) const {
     return -1;
 }
 
-void Game::requestComputerPoint(int cell) {
-    if (computer_ != nullptr) {
-        computer_->playComputerPoint(cell);
-    }
-}
-
 void Game::placeOpeningPoint() {
     int block = findFreeBlock(0, 0);
     if (block < 0) {
@@ -71,13 +61,13 @@ void Game::placeOpeningPoint() {
         block = findFreeBlock(1, kBands - 1);
     }
     if (block >= 0) {
-        requestComputerPoint(block + kOpeningOffset);
+        playComputerPoint(block + kOpeningOffset);
     } else {
         host_.ask(
             {"Ordinateur constate que l'espace de jeu est devenu trop petit. Il va donc "
              "changer de feuille"});
         newSheet();
-        requestComputerPoint(kFreshSheetOpening);
+        playComputerPoint(kFreshSheetOpening);
     }
     showTurn(PointColour::Green);
 }

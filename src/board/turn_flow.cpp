@@ -1,5 +1,7 @@
 // Whose point is placed, how it is recorded, when the computer answers and who opens the next
-// game: the loser of a game always begins the next one.
+// game: the loser of a game always begins the next one. Every point of a game, whoever places
+// it, goes through playPoint.
+#include "board/computer_turn.h"
 #include "board/game.h"
 
 namespace cinq {
@@ -18,11 +20,8 @@ void Game::playAgainstComputer(int i) {
     // While the disc is red (after switching from two players), the click places nothing and
     // only makes the computer move.
     if (state_.turn == PointColour::Green) {
-        board_.placePoint(i, PointColour::Green);
         showTurn(PointColour::Red);
-        humanCount = state_.humanMoves.append(i);
-        updateExtent(i);
-        checkFiveInRow(i);
+        humanCount = playPoint(i, PointColour::Green, Mover::Human);
     }
     if (state_.gameOver) {
         // Player 1 has just won: the computer, as loser, opens the next game.
@@ -31,9 +30,8 @@ void Game::playAgainstComputer(int i) {
         state_.computerHasPlayed = false;
         return;
     }
-    if (computer_ != nullptr) {
-        computer_->chooseComputerMove(humanCount);
-    }
+    ComputerTurn turn(*this, humanCount);
+    computer_.chooseComputerMove(turn);
     showTurn(PointColour::Green);
     if (state_.gameOver) {
         // The computer has just won: player 1 opens the next game.
@@ -43,9 +41,7 @@ void Game::playAgainstComputer(int i) {
 }
 
 void Game::playTwoPlayerMove(int i) {
-    board_.placePoint(i, state_.turn);
-    updateExtent(i);
-    checkFiveInRow(i);
+    playPoint(i, state_.turn, Mover::TwoPlayers);
     // Judged on the disc as it is now: a new match started by this move has set it to green.
     showTurn(state_.turn == PointColour::Red ? PointColour::Green : PointColour::Red);
 }
@@ -55,26 +51,52 @@ void Game::showTurn(PointColour turn) {
     state_.status = turn == PointColour::Green ? state_.turnCaption1 : state_.turnCaption2;
 }
 
-void Game::updateExtent(int i) {
-    // Strict comparisons: on a tie the earlier point keeps its index.
-    const int top = targetTop(i);
-    const int left = targetLeft(i);
-    Extent& e = state_.extent;
-    if (top < e.top) {
-        e.top = top;
-        e.topIndex = i;
+int Game::playPoint(int cell, PointColour colour, Mover mover) {
+    board_.placePoint(cell, colour);
+    int entry = 0;
+    switch (mover) {
+        case Mover::Human: entry = state_.humanMoves.append(cell); break;
+        case Mover::Computer:
+            host_.computerPointPlaced(cell);
+            state_.computerHasPlayed = true;
+            state_.noComputerPointYet = false;
+            entry = state_.computerMoves.append(cell);
+            ++state_.computerMoveCount;
+            state_.lastComputerPoint = cell;
+            break;
+        case Mover::TwoPlayers: break;
     }
-    if (top > e.bottom) {
-        e.bottom = top;
-        e.bottomIndex = i;
+    state_.extent.update(cell);
+    checkFiveInRow(cell);
+    return entry;
+}
+
+bool Game::playComputerPoint(int cell) {
+    if (state_.computerHasPlayed || !board_.isPlayable(cell) || board_.hasPoint(cell)) {
+        return false;
     }
-    if (left < e.left) {
-        e.left = left;
-        e.leftIndex = i;
+    playPoint(cell, PointColour::Red, Mover::Computer);
+    return true;
+}
+
+void Extent::update(int i) {
+    const int t = targetTop(i);
+    const int l = targetLeft(i);
+    if (t < top) {
+        top = t;
+        topIndex = i;
     }
-    if (left > e.right) {
-        e.right = left;
-        e.rightIndex = i;
+    if (t > bottom) {
+        bottom = t;
+        bottomIndex = i;
+    }
+    if (l < left) {
+        left = l;
+        leftIndex = i;
+    }
+    if (l > right) {
+        right = l;
+        rightIndex = i;
     }
 }
 
@@ -82,11 +104,7 @@ void Game::resetGame() {
     state_.humanMoves.clear();
     state_.computerMoves.clear();
     state_.gameOver = false;
-    state_.extent.resetValues();
-    state_.extent.topIndex = 9000;
-    state_.extent.leftIndex = 9000;
-    state_.extent.bottomIndex = 0;
-    state_.extent.rightIndex = 0;
+    state_.extent.reset();
     state_.noComputerPointYet = true;
     state_.computerMoveCount = 0;
 }

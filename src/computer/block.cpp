@@ -59,11 +59,11 @@ constexpr LineRow kBlockThree[] = {
 
 }  // namespace
 
-void Computer::blockAlignment(int p, int n) {
+void Computer::blockAlignment(ComputerTurn& turn, int p, int n) {
     const int roll = die_.roll();
     switch (n) {
-        case 4: lookAround(p, roll, kBlockFour); break;
-        case 3: lookAround(p, roll, kBlockThree); break;
+        case 4: lookAround(turn, p, roll, kBlockFour); break;
+        case 3: lookAround(turn, p, roll, kBlockThree); break;
         default: break;
     }
 }

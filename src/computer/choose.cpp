@@ -17,7 +17,7 @@ enum class Gate { Never, Always, SixPoints, EightPoints };
 struct Step {
     Search search;
     int length;                   // for the look-arounds
-    std::array<Gate, 3> atLevel;  // level settings 0, 1 and 2
+    std::array<Gate, 3> atLevel;  // by tableColumn()
 };
 
 constexpr Gate kNo = Gate::Never;
@@ -73,21 +73,14 @@ constexpr std::array<Probe, 12> kFallbackProbes{{
 }};
 // clang-format on
 
-// The values the extent indices take when a game is reset; no point has set them yet.
-constexpr int kUnsetTopLeftIndex = 9000;
-constexpr int kUnsetBottomRightIndex = 0;
-
 // The index a probe starts from, or none while the extent it reads still holds its reset value.
 std::optional<int> probeOrigin(From from, int newestHumanPoint, const Extent& extent) {
-    const auto set = [](int index, int unset) {
-        return index == unset ? std::nullopt : std::optional(index);
-    };
     switch (from) {
         case From::NewestHumanPoint: return newestHumanPoint;
-        case From::ExtentRight: return set(extent.rightIndex, kUnsetBottomRightIndex);
-        case From::ExtentLeft: return set(extent.leftIndex, kUnsetTopLeftIndex);
-        case From::ExtentBottom: return set(extent.bottomIndex, kUnsetBottomRightIndex);
-        case From::ExtentTop: return set(extent.topIndex, kUnsetTopLeftIndex);
+        case From::ExtentRight: return extent.rightPoint();
+        case From::ExtentLeft: return extent.leftPoint();
+        case From::ExtentBottom: return extent.bottomPoint();
+        case From::ExtentTop: return extent.topPoint();
     }
     return std::nullopt;
 }
@@ -96,78 +89,84 @@ bool passes(const Board& board, int cell, Test test) {
     return isFree(board, cell) && (test == Test::Free || board.isPlayable(cell));
 }
 
-// Only the level settings 1 and 2 are told apart; any other value plays as 0.
-std::size_t levelColumn(int levelSetting) {
-    return levelSetting == 1 || levelSetting == 2 ? static_cast<std::size_t>(levelSetting) : 0;
+// The column of the step table that a level plays.
+std::size_t tableColumn(Level level) {
+    switch (level) {
+        case Level::Initiation: return 0;
+        case Level::One: return 1;
+        case Level::Two: return 2;
+    }
+    return 0;
 }
 
-bool gateOpen(Gate gate, const GameState& state) {
+bool gateOpen(Gate gate, const ComputerTurn& turn) {
+    const MoveList& moves = turn.computerMoves();
     switch (gate) {
         case Gate::Never: return false;
         case Gate::Always: return true;
         // The count and the list agree, so each test amounts to "at least that many points".
-        case Gate::SixPoints: return state.computerMoveCount >= 6 && state.computerMoves(6) != 0;
-        case Gate::EightPoints: return state.computerMoveCount >= 6 && state.computerMoves(8) != 0;
+        case Gate::SixPoints: return turn.computerMoveCount() >= 6 && moves(6) != 0;
+        case Gate::EightPoints: return turn.computerMoveCount() >= 6 && moves(8) != 0;
     }
     return false;
 }
 
 }  // namespace
 
-void Computer::chooseComputerMove(int humanCount) {
-    const std::size_t level = levelColumn(game_.levelSetting());
+void Computer::chooseComputerMove(ComputerTurn& turn) {
+    const std::size_t column = tableColumn(turn.level());
     for (const Step& step : kSteps) {
-        if (!gateOpen(step.atLevel[level], game_.state())) {
+        if (!gateOpen(step.atLevel[column], turn)) {
             continue;
         }
         switch (step.search) {
-            case Search::ExtendOwn: extendFromEachComputerPoint(step.length); break;
-            case Search::BlockHuman: blockFromEachHumanPoint(humanCount, step.length); break;
-            case Search::ClosedThree: extendClosedThree(humanCount); break;
-            case Search::Fallback: playFallback(humanCount); break;
+            case Search::ExtendOwn: extendFromEachComputerPoint(turn, step.length); break;
+            case Search::BlockHuman: blockFromEachHumanPoint(turn, step.length); break;
+            case Search::ClosedThree: extendClosedThree(turn); break;
+            case Search::Fallback: playFallback(turn); break;
         }
-        if (hasPlayed()) {
+        if (turn.hasPlayed()) {
             return;
         }
     }
 }
 
-void Computer::extendFromEachComputerPoint(int n) {
-    const MoveList& moves = game_.state().computerMoves;
+void Computer::extendFromEachComputerPoint(ComputerTurn& turn, int n) {
+    const MoveList& moves = turn.computerMoves();
     for (int k = moves.size(); k >= 1; --k) {
-        extendAlignment(moves(k), n);
-        if (hasPlayed()) {
+        extendAlignment(turn, moves(k), n);
+        if (turn.hasPlayed()) {
             return;
         }
     }
 }
 
-void Computer::blockFromEachHumanPoint(int humanCount, int n) {
-    const MoveList& moves = game_.state().humanMoves;
-    for (int k = humanCount; k >= 1; --k) {
-        blockAlignment(moves(k), n);
-        if (hasPlayed()) {
+void Computer::blockFromEachHumanPoint(ComputerTurn& turn, int n) {
+    const MoveList& moves = turn.humanMoves();
+    for (int k = turn.humanCount(); k >= 1; --k) {
+        blockAlignment(turn, moves(k), n);
+        if (turn.hasPlayed()) {
             return;
         }
     }
 }
 
-void Computer::playFallback(int humanCount) {
+void Computer::playFallback(ComputerTurn& turn) {
+    const int humanCount = turn.humanCount();
     if (humanCount < 1) {
         return;
     }
-    const GameState& state = game_.state();
-    const Board& board = game_.board();
-    const int h = state.humanMoves(humanCount);
+    const Board& board = turn.board();
+    const int h = turn.humanMoves()(humanCount);
     for (const Probe& probe : kFallbackProbes) {
-        const std::optional<int> origin = probeOrigin(probe.from, h, state.extent);
+        const std::optional<int> origin = probeOrigin(probe.from, h, turn.extent());
         // An extent that no point has set gives no intersection: the probe fails.
         if (!origin || !isSlot(*origin + probe.offset)) {
             continue;
         }
         const int cell = *origin + probe.offset;
         if (passes(board, cell, probe.test)) {
-            playComputerPoint(cell);
+            turn.propose(cell);
             return;
         }
     }

@@ -60,16 +60,16 @@ constexpr int kThirdPoint = 3;
 
 }  // namespace
 
-void Computer::extendClosedThree(int humanCount) {
-    const GameState& state = game_.state();
-    const Board& board = game_.board();
-    if (state.computerMoves(kThirdPoint) == 0) {
+void Computer::extendClosedThree(ComputerTurn& turn) {
+    const MoveList& computerMoves = turn.computerMoves();
+    const Board& board = turn.board();
+    if (computerMoves(kThirdPoint) == 0) {
         return;
     }
     // The anchors start one entry below the human's count: in a game the computer opened, its
     // newest point is not an anchor.
-    for (int k = humanCount - 1; k >= 1; --k) {
-        const int x = state.computerMoves(k);
+    for (int k = turn.humanCount() - 1; k >= 1; --k) {
+        const int x = computerMoves(k);
         // An empty entry is no point; offsets from it would leave the board.
         if (x == 0) {
             continue;
@@ -80,8 +80,8 @@ void Computer::extendClosedThree(int humanCount) {
         if (pattern == kClosedThrees.end() || !pattern->furtherHolds(board, x)) {
             continue;
         }
-        playComputerPoint(x + pattern->plays);
-        if (hasPlayed()) {
+        turn.propose(x + pattern->plays);
+        if (turn.hasPlayed()) {
             return;
         }
     }

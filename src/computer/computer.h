@@ -3,51 +3,47 @@
 #include <span>
 
 #include "board/computer_opponent.h"
-#include "board/game.h"
+#include "board/computer_turn.h"
 #include "computer/die.h"
 #include "computer/look_around.h"
 
 namespace cinq {
 
 // The computer opponent: it chooses its point by a fixed order of searches over pattern tables
-// around the points on the sheet, and places it. The searches only propose cells; the placement
-// accepts at most one per turn and refuses a cell that is taken or not playable, which is how the
+// around the points on the sheet. The searches only propose cells to the turn; the game accepts
+// at most one per turn and refuses a cell that is taken or not playable, which is how the
 // searches stop at the first cell accepted.
 //
 // The searches are split by what they do: the order of searches and the fallback (choose.cpp),
-// extending the computer's own lines (extend.cpp), blocking the human's (block.cpp), the closed
-// three (closed_three.cpp) and the placement itself (computer.cpp).
+// extending the computer's own lines (extend.cpp), blocking the human's (block.cpp) and the
+// closed three (closed_three.cpp).
 class Computer : public ComputerOpponent {
 public:
-    Computer(Game& game, Die& die) : game_(game), die_(die) {}
+    explicit Computer(Die& die) : die_(die) {}
 
     // The computer's turn: the searches from the most urgent to the least, until one places a
-    // point. `humanCount` is the number of the human's points in the current game.
-    void chooseComputerMove(int humanCount) override;
-    void playComputerPoint(int cell) override;
+    // point.
+    void chooseComputerMove(ComputerTurn& turn) override;
 
     // The look-arounds from one point p, in the four directions: lengthen the computer's line
     // of n (1 to 4), or block the human's line of n (3 or 4). Each draws one roll of the die,
     // whatever n is.
-    void extendAlignment(int p, int n);
-    void blockAlignment(int p, int n);
+    void extendAlignment(ComputerTurn& turn, int p, int n);
+    void blockAlignment(ComputerTurn& turn, int p, int n);
     // Plays the open end of three red points closed at the other end by a green one.
-    void extendClosedThree(int humanCount);
+    void extendClosedThree(ComputerTurn& turn);
 
 private:
-    bool hasPlayed() const { return game_.state().computerHasPlayed; }
-
     // In each direction, acts on the first row of `table` that holds around p; stops as soon as
     // a point has been placed.
-    void lookAround(int p, int roll, std::span<const LineRow> table);
+    void lookAround(ComputerTurn& turn, int p, int roll, std::span<const LineRow> table);
 
     // The steps of the turn that walk a move list, newest point first.
-    void extendFromEachComputerPoint(int n);
-    void blockFromEachHumanPoint(int humanCount, int n);
+    void extendFromEachComputerPoint(ComputerTurn& turn, int n);
+    void blockFromEachHumanPoint(ComputerTurn& turn, int n);
     // The last resort: next to the human's newest point, then beyond the game's extents.
-    void playFallback(int humanCount);
+    void playFallback(ComputerTurn& turn);
 
-    Game& game_;
     Die& die_;
 };
 

@@ -97,13 +97,13 @@ constexpr LineRow kExtendOne[] = {
 
 }  // namespace
 
-void Computer::extendAlignment(int p, int n) {
+void Computer::extendAlignment(ComputerTurn& turn, int p, int n) {
     const int roll = die_.roll();
     switch (n) {
-        case 4: lookAround(p, roll, kExtendFour); break;
-        case 3: lookAround(p, roll, kExtendThree); break;
-        case 2: lookAround(p, roll, kExtendTwo); break;
-        case 1: lookAround(p, roll, kExtendOne); break;
+        case 4: lookAround(turn, p, roll, kExtendFour); break;
+        case 3: lookAround(turn, p, roll, kExtendThree); break;
+        case 2: lookAround(turn, p, roll, kExtendTwo); break;
+        case 1: lookAround(turn, p, roll, kExtendOne); break;
         default: break;
     }
 }

@@ -46,20 +46,20 @@ bool LineRow::holds(const Line& line, int roll) const {
            (emptyAtLeastOne.empty() || some(emptyAtLeastOne, emptyAt));
 }
 
-void Computer::lookAround(int p, int roll, std::span<const LineRow> table) {
+void Computer::lookAround(ComputerTurn& turn, int p, int roll, std::span<const LineRow> table) {
     for (const int step : kDirections) {
-        const Line line(game_.board(), p, step);
+        const Line line(turn.board(), p, step);
         // Only the first row that holds is acted on, even when it proposes nothing or its cell
         // is refused.
         for (const LineRow& row : table) {
             if (row.holds(line, roll)) {
                 if (const std::optional<int> k = row.action(line, roll)) {
-                    playComputerPoint(line.cell(*k));
+                    turn.propose(line.cell(*k));
                 }
                 break;
             }
         }
-        if (hasPlayed()) {
+        if (turn.hasPlayed()) {
             return;
         }
     }

@@ -1,25 +1,6 @@
 #include "dialogs/options_model.h"
 
-#include <array>
-
 namespace cinq {
-
-namespace {
-
-struct LevelChoice {
-    int setting;
-    const char* caption;  // what the main window's level label then reads
-};
-
-// What each level option selects. "Niveau 3" has no setting of its own: it plays as "Niveau 1".
-constexpr std::array<LevelChoice, 4> kLevelChoices{{
-    {0, "Niveau initiation"},
-    {1, "Niveau 1"},
-    {2, "Niveau 2"},
-    {1, "Niveau 3"},
-}};
-
-}  // namespace
 
 void OptionsModel::recreate() {
     *this = OptionsModel(*level_);
@@ -52,7 +33,7 @@ void OptionsModel::chooseLevel(LevelOption option) {
         return;
     }
     levelOption_ = option;
-    const LevelChoice& choice = kLevelChoices[static_cast<std::size_t>(option)];
+    const LevelChoice& choice = levelChoice(option);
     level_->value = choice.setting;
     level_->caption = choice.caption;
 }

@@ -3,15 +3,11 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/level_setting.h"
+#include "dialogs/level.h"
 
 namespace cinq {
 
 enum class Opponent { Computer, Human };
-
-// The four level options of the options dialog, in the order they stand in its "Niveaux" frame.
-// They form one exclusive group, although "Niveau 3" is a control of its own.
-enum class LevelOption { Initiation, Level1, Level2, Level3 };
 
 // The state of the options dialog's controls and their handlers. The dialog is the store of the
 // opponent choice and of the two names: the game reads them from here whenever it needs them.

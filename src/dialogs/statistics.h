@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "dialogs/level.h"
+
 namespace cinq {
 
 enum class Side { Player1, Player2 };
@@ -10,21 +12,23 @@ enum class Side { Player1, Player2 };
 // statistics window but outlive it: closing the window destroys only its display.
 class Statistics {
 public:
-    static constexpr int kLevels = 3;
+    // StatCounts(1), StatCounts(2), …: player 1 then player 2 for each level setting in turn.
+    static constexpr int kCounters = 2 * static_cast<int>(kLevels.size());
 
-    // StatCounts(1..6): player 1 then player 2 for each level setting in turn.
+    // The counter of that number, 1 to kCounters.
     int count(int number) const { return counts_.at(static_cast<std::size_t>(number - 1)); }
-    int wins(Side side, int levelSetting) const { return count(numberOf(side, levelSetting)); }
+    int wins(Side side, Level level) const { return count(numberOf(side, level)); }
 
-    void countWin(Side side, int levelSetting);
+    void countWin(Side side, Level level);
     void clear() { counts_.fill(0); }
 
-    // The counter number, 1 to 6, that holds the wins of `side` at `levelSetting`; a setting out
-    // of range counts as the first.
-    static int numberOf(Side side, int levelSetting);
+    // The number of the counter that holds the wins of `side` at `level`.
+    static constexpr int numberOf(Side side, Level level) {
+        return 1 + 2 * levelNumber(level) + (side == Side::Player2 ? 1 : 0);
+    }
 
 private:
-    std::array<int, 2 * kLevels> counts_{};
+    std::array<int, kCounters> counts_{};
 };
 
 }  // namespace cinq

@@ -8,10 +8,6 @@ namespace cinq::ui {
 
 namespace {
 
-// The first row and column of the sheet in the index scheme: the user counts from there.
-constexpr int kFirstSheetRow = 2;
-constexpr int kFirstSheetColumn = 2;
-
 std::string colourWord(PointColour colour) {
     switch (colour) {
         case PointColour::Green: return "vert";

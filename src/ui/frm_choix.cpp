@@ -152,13 +152,10 @@ void FrmChoix::buildLevelFrame() {
         auto* option = new QRadioButton(kLevelControls[k].caption, levelsFrame_);
         option->setObjectName(kLevelControls[k].name);
         option->setGeometry(pxRect(kLevelControls[k].place));
-        // A screen reader gets the word spelt right, and is told what "Niveau 3" really does.
-        const LevelOption level = static_cast<LevelOption>(k);
-        nameControl(
-            option,
-            level == LevelOption::Initiation ? "Niveau initiation" : kLevelControls[k].caption,
-            level == LevelOption::Level3 ? "Niveau de l'ordinateur, qui joue comme au niveau 1"
-                                         : "Niveau de l'ordinateur");
+        // A screen reader hears the caption of the level label, spelt right, and what the
+        // level plays.
+        const LevelChoice& choice = levelChoice(static_cast<LevelOption>(k));
+        nameControl(option, choice.caption, choice.description);
         levels_->addButton(option, static_cast<int>(k));
         options.push_back(option);
     }

@@ -20,19 +20,19 @@ constexpr double kCountPoints = 13.5;
 constexpr int kTitleLabel = 15;
 constexpr Place kTitle{360, 120, 4095, 375};
 
-// One column per level: its heading, the two colour strips side by side and, over their lower
-// part, the count of each side. "Niveau 3" has no counter of its own.
+// One column per level option: its heading, the two colour strips side by side and, over their
+// lower part, the count of each side at the setting the option selects, if the option counts
+// (dialogs/level.h). A screen reader hears the heading unabridged: the level label's caption.
 struct LevelColumn {
+    LevelOption option;
     const char* heading;
     int headingLabel, greenStrip, redStrip, player1Count, player2Count;
-    int levelSetting;    // -1: no counter
-    const char* spoken;  // the heading for a screen reader, unabridged
 };
 constexpr std::array<LevelColumn, 4> kColumns{{
-    {"Niveau ini.", 0, 3, 4, 9, 10, 0, "Niveau initiation"},
-    {"Niveau 1", 1, 5, 6, 11, 12, 1, "Niveau 1"},
-    {"Niveau 2", 2, 7, 8, 13, 14, 2, "Niveau 2"},
-    {"Niveau 3", 20, 19, 18, 17, 16, -1, "Niveau 3"},
+    {LevelOption::Initiation, "Niveau ini.", 0, 3, 4, 9, 10},
+    {LevelOption::Level1, "Niveau 1", 1, 5, 6, 11, 12},
+    {LevelOption::Level2, "Niveau 2", 2, 7, 8, 13, 14},
+    {LevelOption::Level3, "Niveau 3", 20, 19, 18, 17, 16},
 }};
 constexpr int kFirstColumnLeft = 420;
 constexpr int kColumnPitch = 1005;
@@ -72,7 +72,8 @@ FrmStatistique::FrmStatistique(const Statistics& statistics, QWidget* parent)
         headings.push_back(textLabel(this, column.headingLabel, column.heading,
                                      {left, kHeadingTop, kHeadingWidth, kHeadingHeight},
                                      uiFont(kTextPoints)));
-        headings.back()->setAccessibleName(QString::fromUtf8(column.spoken));
+        const LevelChoice& choice = levelChoice(column.option);
+        headings.back()->setAccessibleName(QString::fromUtf8(choice.caption));
         strips_[2 * c] = placedLabel(this, arrayName("lblStatistique", column.greenStrip), {},
                                      {left, kStripTop, kCellWidth, kCellHeight});
         fillBackground(strips_[2 * c], kGreen);
@@ -80,7 +81,7 @@ FrmStatistique::FrmStatistique(const Statistics& statistics, QWidget* parent)
                                          {left + kSidePitch, kStripTop, kCellWidth, kCellHeight});
         fillBackground(strips_[2 * c + 1], kRed);
         const auto count = [&](Side side) {
-            return column.levelSetting < 0 ? 0 : statistics.wins(side, column.levelSetting);
+            return choice.counted ? statistics.wins(side, choice.setting) : 0;
         };
         counts_[2 * c] =
             textLabel(this, column.player1Count, QString::number(count(Side::Player1)),
@@ -98,7 +99,8 @@ void FrmStatistique::nameSides(const std::string& player1, const std::string& pl
         const bool first = k % 2 == 0;
         const std::string& player = first ? player1 : player2;
         updateAccessibleName(
-            counts_[k], levelWinsName(kColumns[k / 2].spoken, player, counts_[k]->text().toInt()));
+            counts_[k], levelWinsName(levelChoice(kColumns[k / 2].option).caption, player,
+                                      counts_[k]->text().toInt()));
         updateAccessibleName(strips_[k],
                              stripName(first ? PointColour::Green : PointColour::Red, player));
     }

@@ -61,9 +61,7 @@ void QtHost::openMainWindow() {
         main_->show();
         return;
     }
-    game_ = std::make_unique<Game>(*this, options_, statistics_);
-    computer_ = std::make_unique<Computer>(*game_, die_);
-    game_->setComputer(computer_.get());
+    game_ = std::make_unique<Game>(*this, options_, statistics_, computer_);
     main_ = std::make_unique<FrmJeuxDePoints>(*game_);
     main_->show();
 }

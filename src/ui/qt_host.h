@@ -6,7 +6,7 @@
 #include "board/host.h"
 #include "computer/computer.h"
 #include "computer/die.h"
-#include "dialogs/level_setting.h"
+#include "dialogs/level.h"
 #include "dialogs/options_model.h"
 #include "dialogs/statistics.h"
 #include "ui/frm_choix.h"
@@ -66,8 +66,8 @@ private:
     Statistics statistics_;
     RandomDie randomDie_;
     Die& die_;
+    Computer computer_{die_};
     std::unique_ptr<Game> game_;
-    std::unique_ptr<Computer> computer_;
     std::unique_ptr<FrmJeuxDePoints> main_;
     std::unique_ptr<FrmChoix> choix_;
     bool choixClosedByBox_ = false;

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "computer/point_sizes.h"
+#include "ui/point_sizes.h"
 #include "ui/units.h"
 
 namespace cinq::ui {

@@ -14,7 +14,7 @@ using test::TestGame;
 // Places `cell` in the colour given and runs the test for five, as a turn does.
 void playAndCheck(TestGame& t, int cell, PointColour colour) {
     t.putInGame({cell}, colour);
-    t.game.checkFiveInRow(cell);
+    GameAccess::checkFiveInRow(t.game, cell);
 }
 
 Shape lineBetween(int a, int b) {
@@ -42,10 +42,10 @@ TEST_P(FiveFound, LineRunsOverTheFiveAtThePlusEnd) {
     }
     playAndCheck(t, center, PointColour::Green);
     const int first = center + GetParam().firstOfFive * GetParam().step;
-    ASSERT_EQ(t.game.state().drawing.size(), 2U);
-    EXPECT_EQ(t.game.state().drawing[0], lineBetween(first, first + 4 * GetParam().step));
-    EXPECT_EQ(t.game.state().gamesPlayer1, 1);
-    EXPECT_TRUE(t.game.state().gameOver);
+    ASSERT_EQ(t.state().drawing.size(), 2U);
+    EXPECT_EQ(t.state().drawing[0], lineBetween(first, first + 4 * GetParam().step));
+    EXPECT_EQ(t.state().gamesPlayer1, 1);
+    EXPECT_TRUE(t.state().gameOver);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -70,9 +70,9 @@ TEST_P(FourIsNotFive, ScanStopsAtAnyCellThatIsNotAGreenPlayablePoint) {
     t.putInGame({c, c + 1, c + 2, c + 5}, PointColour::Green);
     GetParam().block(t, c + 4);
     playAndCheck(t, c + 3, PointColour::Green);
-    EXPECT_TRUE(t.game.state().drawing.empty());
-    EXPECT_FALSE(t.game.state().gameOver);
-    EXPECT_EQ(t.game.state().winnerColour, kPaletteDarkGreen);  // set win or not
+    EXPECT_TRUE(t.state().drawing.empty());
+    EXPECT_FALSE(t.state().gameOver);
+    EXPECT_EQ(t.state().winnerColour, kPaletteDarkGreen);  // set win or not
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,12 +82,12 @@ INSTANTIATE_TEST_SUITE_P(
                       BlockerCase{"ClosedGreen",
                                   [](TestGame& g, int i) {
                                       g.put({i}, PointColour::Green);
-                                      g.game.board().close(i);
+                                      g.board().close(i);
                                   }},
                       BlockerCase{"OffSheetGreen",
                                   [](TestGame& g, int i) {
                                       g.put({i}, PointColour::Green);
-                                      g.game.board().applySheetRectangle(15, columnOf(i) - 1);
+                                      g.board().applySheetRectangle(15, columnOf(i) - 1);
                                   }}),
     [](const auto& p) { return p.param.name; });
 
@@ -96,29 +96,29 @@ TEST(FiveInARow, PointsOfAnEarlierGameNeverCount) {
     t.options.chooseOpponent(Opponent::Human);
     t.putInGame({c, c + 1, c + 2, c + 3}, PointColour::Green);
     t.game.click(c + 4);  // first game: green five, closed
-    ASSERT_EQ(t.game.state().gamesPlayer1, 1);
+    ASSERT_EQ(t.state().gamesPlayer1, 1);
     // A new game in line with the closed one: three new greens next to the closed five.
     t.putInGame({c + 35 + 4, c + 70 + 4, c + 105 + 4}, PointColour::Green);
     playAndCheck(t, c + 140 + 4, PointColour::Green);
-    EXPECT_EQ(t.game.state().gamesPlayer1, 1);
+    EXPECT_EQ(t.state().gamesPlayer1, 1);
 }
 
 TEST(FiveInARow, DoubleFiveScoresOnceWithTheVerticalLine) {
     TestGame t;
     t.putInGame({c - 70, c - 35, c + 35, c + 70, c - 2, c - 1, c + 1, c + 2}, PointColour::Green);
     playAndCheck(t, c, PointColour::Green);
-    ASSERT_EQ(t.game.state().drawing.size(), 2U);
-    EXPECT_EQ(t.game.state().drawing[0], lineBetween(c - 70, c + 70));
-    EXPECT_EQ(t.game.state().gamesPlayer1, 1);
+    ASSERT_EQ(t.state().drawing.size(), 2U);
+    EXPECT_EQ(t.state().drawing[0], lineBetween(c - 70, c + 70));
+    EXPECT_EQ(t.state().gamesPlayer1, 1);
 }
 
 TEST(FiveInARow, FrameTakesTheColourOfWhoeverMadeTheFive) {
     TestGame t;
     t.putInGame({c, c + 1, c + 2, c + 3}, PointColour::Red);
     playAndCheck(t, c + 4, PointColour::Red);
-    ASSERT_EQ(t.game.state().drawing.size(), 2U);
-    EXPECT_EQ(t.game.state().drawing[1].colour, kPaletteRed);
-    EXPECT_EQ(t.game.state().gamesPlayer2, 1);
+    ASSERT_EQ(t.state().drawing.size(), 2U);
+    EXPECT_EQ(t.state().drawing[1].colour, kPaletteRed);
+    EXPECT_EQ(t.state().gamesPlayer2, 1);
 }
 
 std::set<int> closedCells(const Board& board) {
@@ -148,18 +148,18 @@ TEST(CloseFinishedGame, ClosesTheWholeRectangleFromTheCornerWalk) {
     t.putInGame({indexOf(4, 9), indexOf(8, 3), indexOf(10, 12)}, PointColour::Red);
     t.putInGame({indexOf(6, 5), indexOf(6, 6), indexOf(6, 7), indexOf(6, 8)}, PointColour::Green);
     playAndCheck(t, indexOf(6, 9), PointColour::Green);
-    EXPECT_EQ(closedCells(t.game.board()), rectangle(4, 3, 10, 12));
-    EXPECT_EQ(t.game.state().extent.topIndex, indexOf(4, 3));
+    EXPECT_EQ(closedCells(t.board()), rectangle(4, 3, 10, 12));
+    EXPECT_EQ(t.state().extent.topIndex, indexOf(4, 3));
     const Shape frame{Shape::Kind::Rectangle, 3 * 360 - 140 + 30,   4 * 360 - 140 + 30,
                       12 * 360 - 140 + 280,   10 * 360 - 140 + 280, kPaletteDarkGreen};
-    EXPECT_EQ(t.game.state().drawing.back(), frame);
+    EXPECT_EQ(t.state().drawing.back(), frame);
     // The points inside the frame stay where they are.
-    EXPECT_EQ(t.game.board().colour(indexOf(8, 3)), PointColour::Red);
-    EXPECT_TRUE(t.game.board().hasPoint(indexOf(6, 9)));
+    EXPECT_EQ(t.board().colour(indexOf(8, 3)), PointColour::Red);
+    EXPECT_TRUE(t.board().hasPoint(indexOf(6, 9)));
     // The extent is cleared for the next game.
-    EXPECT_EQ(t.game.state().extent.top, 9000);
-    EXPECT_EQ(t.game.state().extent.right, -500);
-    EXPECT_EQ(t.game.state().extent.bottom, -150);
+    EXPECT_EQ(t.state().extent.top, 9000);
+    EXPECT_EQ(t.state().extent.right, -500);
+    EXPECT_EQ(t.state().extent.bottom, -150);
 }
 
 TEST(CloseFinishedGame, GameInColumns26To29StartsItsRectangleAtColumn25) {
@@ -169,10 +169,10 @@ TEST(CloseFinishedGame, GameInColumns26To29StartsItsRectangleAtColumn25) {
                 PointColour::Green);
     t.putInGame({indexOf(5, 26), indexOf(6, 29)}, PointColour::Red);
     playAndCheck(t, indexOf(8, 27), PointColour::Green);
-    EXPECT_EQ(t.game.state().extent.topIndex, indexOf(4, 25));
-    EXPECT_EQ(closedCells(t.game.board()), rectangle(4, 25, 8, 29));
-    EXPECT_TRUE(t.game.board().isClosed(indexOf(6, 25)));
-    const Shape& frame = t.game.state().drawing.back();
+    EXPECT_EQ(t.state().extent.topIndex, indexOf(4, 25));
+    EXPECT_EQ(closedCells(t.board()), rectangle(4, 25, 8, 29));
+    EXPECT_TRUE(t.board().isClosed(indexOf(6, 25)));
+    const Shape& frame = t.state().drawing.back();
     EXPECT_EQ(frame.x1, 9030);
 }
 

@@ -3,13 +3,13 @@
 // an opening point before the turn goes on.
 #include <gtest/gtest.h>
 
-#include "support/state_dump.h"
+#include "replay/state_dump.h"
 #include "support/test_game.h"
 
 namespace cinq {
 namespace {
 
-using test::Shown;
+using replay::Shown;
 using test::TestGame;
 
 constexpr int c = indexOf(9, 12);  // outside the first opening block's centre (652)
@@ -24,15 +24,15 @@ struct Watcher {
     std::vector<Moment> moments;
     explicit Watcher(TestGame& t) {
         t.host.onShow = [this, &t](const Shown& shown) {
-            const GameState& s = t.game.state();
-            moments.push_back({test::shownLine(shown), s.gamesPlayer1, s.gamesPlayer2,
+            const GameState& s = t.state();
+            moments.push_back({replay::shownLine(shown), s.gamesPlayer1, s.gamesPlayer2,
                                s.setsPlayer1, s.setsPlayer2});
         };
     }
 };
 
 void setScores(TestGame& t, int games1, int games2, int sets1, int sets2) {
-    GameState& s = t.game.state();
+    GameState& s = t.state();
     s.gamesPlayer1 = games1;
     s.gamesPlayer2 = games2;
     s.setsPlayer1 = sets1;
@@ -76,13 +76,13 @@ TEST(Match, WonByPlayer1sClickStartsTheNextMatchWithTheOpeningPoint) {
         EXPECT_EQ(watcher.moments[k].sets1, expected[k].sets1) << k;
         EXPECT_EQ(watcher.moments[k].sets2, expected[k].sets2) << k;
     }
-    const GameState& s = t.game.state();
+    const GameState& s = t.state();
     EXPECT_EQ(s.setsPlayer1, 0);
     EXPECT_TRUE(s.setBlockVisible);
     EXPECT_TRUE(s.drawing.empty());
     // One red opening point on the fresh sheet; the queued reply was refused.
-    EXPECT_EQ(pointsOnSheet(t.game.board()), 1);
-    EXPECT_EQ(t.game.board().colour(652), PointColour::Red);
+    EXPECT_EQ(pointsOnSheet(t.board()), 1);
+    EXPECT_EQ(t.board().colour(652), PointColour::Red);
     EXPECT_EQ(s.computerMoves(1), 652);
     EXPECT_EQ(s.turn, PointColour::Green);
     EXPECT_FALSE(s.computerHasPlayed);
@@ -100,10 +100,10 @@ TEST(Match, WonByTheComputersPointLeavesAnEmptySheetForPlayer1) {
         t.host.messageTexts(),
         (std::vector<std::string>{"Ordinateur remporte le match. La revenche quand vous voulez",
                                   "Voulez vous rejouer"}));
-    EXPECT_EQ(pointsOnSheet(t.game.board()), 0);
-    EXPECT_EQ(t.game.state().computerMoveCount, 0);
-    EXPECT_EQ(t.game.state().turn, PointColour::Green);
-    EXPECT_FALSE(t.game.state().computerHasPlayed);
+    EXPECT_EQ(pointsOnSheet(t.board()), 0);
+    EXPECT_EQ(t.state().computerMoveCount, 0);
+    EXPECT_EQ(t.state().turn, PointColour::Green);
+    EXPECT_FALSE(t.state().computerHasPlayed);
 }
 
 TEST(Match, NoToPlayAgainEndsTheProgramAfterTheHelpWindowAndNothingElseRuns) {
@@ -119,21 +119,21 @@ TEST(Match, NoToPlayAgainEndsTheProgramAfterTheHelpWindowAndNothingElseRuns) {
     EXPECT_TRUE(t.game.ended());
     // The turn stopped where the program ended: no opening point, no reply, the disc still red.
     EXPECT_EQ(computer.turns, 0);
-    EXPECT_EQ(t.game.state().computerMoveCount, 0);
-    EXPECT_EQ(t.game.state().turn, PointColour::Red);
+    EXPECT_EQ(t.state().computerMoveCount, 0);
+    EXPECT_EQ(t.state().turn, PointColour::Red);
     // Later events do nothing.
     const std::size_t shownBefore = t.host.shown.size();
     t.game.menuHelp();
     t.game.click(c + 70);
     EXPECT_EQ(t.host.shown.size(), shownBefore);
-    EXPECT_FALSE(t.game.board().hasPoint(c + 70));
+    EXPECT_FALSE(t.board().hasPoint(c + 70));
 }
 
 // A game against the computer under way: one point each.
 void gameUnderWay(TestGame& t) {
     t.useQueuedComputer().replies = {c + 1};
     t.game.click(c);
-    ASSERT_FALSE(t.game.state().noComputerPointYet);
+    ASSERT_FALSE(t.state().noComputerPointYet);
 }
 
 const std::string kForfeitQuestion =
@@ -151,12 +151,12 @@ TEST(NewSheet, ForfeitCompletingPlayer2sThirdSetThenPlayAgain) {
                   "Voulez vous rejouer"}));
     // The new match's opening point was placed, then cleared by the rest of the command.
     EXPECT_EQ(t.host.placedComputerPoints, (std::vector<int>{c + 1, 652}));
-    EXPECT_EQ(pointsOnSheet(t.game.board()), 0);
-    EXPECT_EQ(t.game.state().computerMoveCount, 0);
-    EXPECT_EQ(t.game.state().turn, PointColour::Green);
-    EXPECT_EQ(t.game.state().gamesPlayer2, 0);
-    EXPECT_EQ(t.game.state().setsPlayer2, 0);
-    EXPECT_EQ(t.statistics.wins(Side::Player2, 0), 1);
+    EXPECT_EQ(pointsOnSheet(t.board()), 0);
+    EXPECT_EQ(t.state().computerMoveCount, 0);
+    EXPECT_EQ(t.state().turn, PointColour::Green);
+    EXPECT_EQ(t.state().gamesPlayer2, 0);
+    EXPECT_EQ(t.state().setsPlayer2, 0);
+    EXPECT_EQ(t.statistics.wins(Side::Player2, Level::Initiation), 1);
 }
 
 TEST(NewSheet, ForfeitCompletingTheMatchThenNoEndsBeforeTheSheetIsCleared) {
@@ -167,7 +167,7 @@ TEST(NewSheet, ForfeitCompletingTheMatchThenNoEndsBeforeTheSheetIsCleared) {
     t.game.menuNewSheet();
     EXPECT_TRUE(t.game.ended());
     EXPECT_EQ(t.host.shown.back().kind, Shown::Kind::Help);
-    EXPECT_EQ(pointsOnSheet(t.game.board()), 2);
+    EXPECT_EQ(pointsOnSheet(t.board()), 2);
 }
 
 struct ForfeitCase {
@@ -181,13 +181,13 @@ class ForfeitQuestion : public ::testing::TestWithParam<ForfeitCase> {};
 TEST_P(ForfeitQuestion, AskedOnlyForAGameUnderWayWithAComputerPoint) {
     TestGame t;
     GetParam().setUp(t);
-    const int games2 = t.game.state().gamesPlayer2;
+    const int games2 = t.state().gamesPlayer2;
     t.game.menuNewSheet();
     const bool asked =
         !t.host.messageTexts().empty() && t.host.messageTexts()[0] == kForfeitQuestion;
     EXPECT_EQ(asked, GetParam().asked);
-    EXPECT_EQ(t.game.state().gamesPlayer2, games2 + (GetParam().asked ? 1 : 0));
-    EXPECT_EQ(pointsOnSheet(t.game.board()), 0);
+    EXPECT_EQ(t.state().gamesPlayer2, games2 + (GetParam().asked ? 1 : 0));
+    EXPECT_EQ(pointsOnSheet(t.board()), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -204,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](TestGame& g) {
                                       gameUnderWay(g);
                                       g.options.chooseOpponent(Opponent::Human);
-                                      g.game.state().turn = PointColour::Green;
+                                      g.state().turn = PointColour::Green;
                                       g.putInGame({c - 4, c - 3, c - 2, c - 1}, PointColour::Green);
                                       g.game.click(c - 5);
                                   },
@@ -212,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ForfeitCase{"NoUsableCellLeft",
                                   [](TestGame& g) {
                                       gameUnderWay(g);
-                                      g.game.board().applySheetRectangle(1, 1);
+                                      g.board().applySheetRectangle(1, 1);
                                   },
                                   false}),
     [](const auto& p) { return p.param.name; });
@@ -220,10 +220,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(NewSheet, NoToTheForfeitChangesNothing) {
     TestGame t;
     gameUnderWay(t);
-    const std::string before = test::dumpState(t.game, {});
+    const std::string before = replay::dumpState(t.game, {});
     t.host.answers = {Answer::No};
     t.game.menuNewSheet();
-    EXPECT_EQ(test::dumpState(t.game, {}), before);
+    EXPECT_EQ(replay::dumpState(t.game, {}), before);
 }
 
 TEST(NewSheet, ClearsDrawingPointsAndMarksAndKeepsTheTurn) {
@@ -231,34 +231,34 @@ TEST(NewSheet, ClearsDrawingPointsAndMarksAndKeepsTheTurn) {
     t.options.chooseOpponent(Opponent::Human);
     t.putInGame({c - 4, c - 3, c - 2, c - 1}, PointColour::Green);
     t.game.click(c);  // green five: framed and closed; red to move
-    ASSERT_FALSE(t.game.state().drawing.empty());
+    ASSERT_FALSE(t.state().drawing.empty());
     t.game.menuNewSheet();
-    EXPECT_TRUE(t.game.state().drawing.empty());
-    EXPECT_EQ(pointsOnSheet(t.game.board()), 0);
-    EXPECT_FALSE(t.game.board().isClosed(c));
-    EXPECT_TRUE(t.game.board().isPlayable(c));
-    EXPECT_TRUE(t.game.board().isOffSheet(indexOf(16, 5)));  // the window's size applies again
-    EXPECT_EQ(t.game.state().turn, PointColour::Red);
-    EXPECT_FALSE(t.game.state().gameOver);
+    EXPECT_TRUE(t.state().drawing.empty());
+    EXPECT_EQ(pointsOnSheet(t.board()), 0);
+    EXPECT_FALSE(t.board().isClosed(c));
+    EXPECT_TRUE(t.board().isPlayable(c));
+    EXPECT_TRUE(t.board().isOffSheet(indexOf(16, 5)));  // the window's size applies again
+    EXPECT_EQ(t.state().turn, PointColour::Red);
+    EXPECT_FALSE(t.state().gameOver);
 }
 
 TEST(Scores, SetBlockAppearsWithTheFirstSetAndStaysThroughLaterMatches) {
     TestGame t;
     t.useQueuedComputer();
-    EXPECT_FALSE(t.game.state().setBlockVisible);
+    EXPECT_FALSE(t.state().setBlockVisible);
     setScores(t, 4, 4, 0, 0);
     t.putInGame({c + 1, c + 2, c + 3, c + 4, c + 5}, PointColour::Red);
-    t.game.checkFiveInRow(c + 5);
-    EXPECT_EQ(t.game.state().gamesPlayer1, 0);
-    EXPECT_EQ(t.game.state().gamesPlayer2, 0);
-    EXPECT_EQ(t.game.state().setsPlayer2, 1);
-    EXPECT_TRUE(t.game.state().setBlockVisible);
+    GameAccess::checkFiveInRow(t.game, c + 5);
+    EXPECT_EQ(t.state().gamesPlayer1, 0);
+    EXPECT_EQ(t.state().gamesPlayer2, 0);
+    EXPECT_EQ(t.state().setsPlayer2, 1);
+    EXPECT_TRUE(t.state().setBlockVisible);
     EXPECT_TRUE(t.host.shown.empty());  // nothing is announced between sets
     setScores(t, 4, 0, 2, 0);
-    t.game.resetGame();
+    GameAccess::resetGame(t.game);
     player1WinsByClick(t);  // ends the match; Yes starts the next one
-    EXPECT_EQ(t.game.state().setsPlayer1, 0);
-    EXPECT_TRUE(t.game.state().setBlockVisible);
+    EXPECT_EQ(t.state().setsPlayer1, 0);
+    EXPECT_TRUE(t.state().setBlockVisible);
 }
 
 TEST(Scores, StatisticsCountTheLevelInForceAndClearAtTheFirstGameOfAMatch) {
@@ -270,17 +270,17 @@ TEST(Scores, StatisticsCountTheLevelInForceAndClearAtTheFirstGameOfAMatch) {
     for (int k = 0; k < 4; ++k) {
         t.options.chooseLevel(levels[k]);
         const int start = indexOf(rows[k], 3);
-        t.game.state().turn = PointColour::Green;
+        t.state().turn = PointColour::Green;
         t.putInGame({start, start + 1, start + 2, start + 3}, PointColour::Green);
         t.game.click(start + 4);
     }
     // "Niveau 3" counts as level setting 1.
-    EXPECT_EQ(t.statistics.wins(Side::Player1, 0), 1);
-    EXPECT_EQ(t.statistics.wins(Side::Player1, 1), 2);
-    EXPECT_EQ(t.statistics.wins(Side::Player1, 2), 1);
+    EXPECT_EQ(t.statistics.wins(Side::Player1, Level::Initiation), 1);
+    EXPECT_EQ(t.statistics.wins(Side::Player1, Level::One), 2);
+    EXPECT_EQ(t.statistics.wins(Side::Player1, Level::Two), 1);
     // A new match: its first game clears the counts before counting itself.
     setScores(t, 0, 0, 0, 0);
-    t.game.state().turn = PointColour::Red;
+    t.state().turn = PointColour::Red;
     t.putInGame({c - 4 + 70, c - 3 + 70, c - 2 + 70, c - 1 + 70}, PointColour::Red);
     t.game.click(c + 70);
     for (int k = 1; k <= 6; ++k) {
@@ -296,7 +296,7 @@ TEST(Scores, MatchMessageUsesTheNamesAsTheyStandNow) {
     player1WinsByClick(t);
     ASSERT_FALSE(t.host.messageTexts().empty());
     EXPECT_EQ(t.host.messageTexts()[0], "<b>Zoé</b> remporte le match. Bravo!");
-    EXPECT_EQ(t.game.state().status, "Joueur 1 A vous de jouer     ");  // built at load
+    EXPECT_EQ(t.state().status, "Joueur 1 A vous de jouer     ");  // built at load
 }
 
 TEST(TwoPlayerMatch, OpeningPointIsPlacedOnceUntilAComputerTurnClearsTheFlag) {
@@ -305,23 +305,23 @@ TEST(TwoPlayerMatch, OpeningPointIsPlacedOnceUntilAComputerTurnClearsTheFlag) {
     t.options.chooseOpponent(Opponent::Human);
     for (int match = 0; match < 2; ++match) {
         setScores(t, 0, 4, 0, 2);
-        t.game.state().turn = PointColour::Red;
+        t.state().turn = PointColour::Red;
         t.putInGame({c - 4, c - 3, c - 2, c - 1}, PointColour::Red);
         t.game.click(c);
         // The new match's opening point (first time only); the turn still passes after the test.
-        EXPECT_EQ(pointsOnSheet(t.game.board()), match == 0 ? 1 : 0) << match;
-        EXPECT_TRUE(t.game.state().computerHasPlayed);
-        EXPECT_EQ(t.game.state().turn, PointColour::Red);
+        EXPECT_EQ(pointsOnSheet(t.board()), match == 0 ? 1 : 0) << match;
+        EXPECT_TRUE(t.state().computerHasPlayed);
+        EXPECT_EQ(t.state().turn, PointColour::Red);
     }
 }
 
 TEST(OpeningPoint, FirstFreeBlockOnAnEmptySheetOpensAt652) {
     TestGame t;
     t.useQueuedComputer();
-    t.game.placeOpeningPoint();
-    EXPECT_EQ(t.game.state().computerMoves(1), 652);
-    EXPECT_EQ(t.game.state().turn, PointColour::Green);
-    EXPECT_EQ(t.game.state().status, t.game.state().turnCaption1);
+    GameAccess::placeOpeningPoint(t.game);
+    EXPECT_EQ(t.state().computerMoves(1), 652);
+    EXPECT_EQ(t.state().turn, PointColour::Green);
+    EXPECT_EQ(t.state().status, t.state().turnCaption1);
 }
 
 struct BlockCase {
@@ -336,8 +336,8 @@ TEST_P(BlockSearch, FirstFreeBlockInBandOrder) {
     TestGame t;
     t.useQueuedComputer();
     GetParam().spoil(t);
-    t.game.placeOpeningPoint();
-    EXPECT_EQ(t.game.state().computerMoves(1), GetParam().expected);
+    GameAccess::placeOpeningPoint(t.game);
+    EXPECT_EQ(t.state().computerMoves(1), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -346,12 +346,12 @@ INSTANTIATE_TEST_SUITE_P(
         // The next candidate is one column further right.
         BlockCase{"PointAtTopLeft", [](TestGame& g) { g.put({472}, PointColour::Green); }, 653},
         // Blocks with their lefts in columns 2 to 5 hold it; the block at column 6 is free.
-        BlockCase{"ClosedCellInColumn5", [](TestGame& g) { g.game.board().close(indexOf(7, 5)); },
+        BlockCase{"ClosedCellInColumn5", [](TestGame& g) { g.board().close(indexOf(7, 5)); },
                   656},
         BlockCase{"WholeFirstBandSpoiledNextBandAfterMaximise",
                   [](TestGame& g) {
                       for (int column = 2; column <= 29; ++column) {
-                          g.game.board().close(indexOf(2, column));
+                          g.board().close(indexOf(2, column));
                       }
                   },
                   652 + 35}),
@@ -367,17 +367,17 @@ TEST(OpeningPoint, MaximiseOnlyANormalWindowAndOnlyWhenTheFirstBandFails) {
         TestGame t;
         t.useQueuedComputer();
         for (int column = 2; column <= 29; ++column) {
-            t.game.board().close(indexOf(2, column));
+            t.board().close(indexOf(2, column));
         }
         t.host.state = k.state;
-        t.game.placeOpeningPoint();
+        GameAccess::placeOpeningPoint(t.game);
         EXPECT_EQ(t.host.normalAtLargestCalls, k.expectedCalls);
         // With the window left at the design size, rows 3 to 14 and columns 2 to 13 are free.
-        EXPECT_EQ(t.game.state().computerMoves(1), 652 + 35);
+        EXPECT_EQ(t.state().computerMoves(1), 652 + 35);
     }
     TestGame fits;  // the first band succeeds: the window is left alone
     fits.useQueuedComputer();
-    fits.game.placeOpeningPoint();
+    GameAccess::placeOpeningPoint(fits.game);
     EXPECT_EQ(fits.host.normalAtLargestCalls, 0);
 }
 
@@ -386,18 +386,18 @@ TEST(OpeningPoint, SheetTooSmallChangesTheSheetAndOpensAt652) {
     t.useQueuedComputer();
     // Every block of 12 columns holds column 8 or column 20, or runs off the sheet.
     for (int row = 2; row <= 21; ++row) {
-        t.game.board().close(indexOf(row, 8));
-        t.game.board().close(indexOf(row, 20));
+        t.board().close(indexOf(row, 8));
+        t.board().close(indexOf(row, 20));
     }
-    t.game.state().drawing.push_back({Shape::Kind::Line, 0, 0, 1, 1, 0});
-    t.game.placeOpeningPoint();
+    t.state().drawing.push_back({Shape::Kind::Line, 0, 0, 1, 1, 0});
+    GameAccess::placeOpeningPoint(t.game);
     EXPECT_EQ(t.host.messageTexts(),
               std::vector<std::string>{"Ordinateur constate que l'espace de jeu est devenu trop "
                                        "petit. Il va donc changer de feuille"});
-    EXPECT_TRUE(t.game.state().drawing.empty());
-    EXPECT_FALSE(t.game.board().isClosed(indexOf(9, 8)));
-    EXPECT_EQ(t.game.state().computerMoves(1), 652);
-    EXPECT_EQ(t.game.state().turn, PointColour::Green);
+    EXPECT_TRUE(t.state().drawing.empty());
+    EXPECT_FALSE(t.board().isClosed(indexOf(9, 8)));
+    EXPECT_EQ(t.state().computerMoves(1), 652);
+    EXPECT_EQ(t.state().turn, PointColour::Green);
 }
 
 TEST(Leaving, QuitAndCloseShowHelpThenEnd) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "board/board.h"
-#include "support/state_dump.h"
+#include "replay/state_dump.h"
 #include "support/test_game.h"
 
 namespace cinq {
@@ -124,14 +124,14 @@ int playableCount(const Board& board) {
 
 TEST(WindowSize, DesignAndLargestSheets) {
     test::TestGame t;
-    EXPECT_EQ(playableRectangle(t.game.board()).lastRow, 15);
-    EXPECT_EQ(playableRectangle(t.game.board()).lastColumn, 20);
-    EXPECT_EQ(playableCount(t.game.board()), 14 * 19);
+    EXPECT_EQ(playableRectangle(t.board()).lastRow, 15);
+    EXPECT_EQ(playableRectangle(t.board()).lastColumn, 20);
+    EXPECT_EQ(playableCount(t.board()), 14 * 19);
 
     t.resize(kLargestOuterSize);
-    EXPECT_EQ(playableRectangle(t.game.board()).lastRow, 21);
-    EXPECT_EQ(playableRectangle(t.game.board()).lastColumn, 29);
-    EXPECT_EQ(playableCount(t.game.board()), 20 * 28);
+    EXPECT_EQ(playableRectangle(t.board()).lastRow, 21);
+    EXPECT_EQ(playableRectangle(t.board()).lastColumn, 29);
+    EXPECT_EQ(playableCount(t.board()), 20 * 28);
 }
 
 TEST(WindowSize, TooLargeSnapsBackToLargestInNormalState) {
@@ -141,35 +141,35 @@ TEST(WindowSize, TooLargeSnapsBackToLargestInNormalState) {
         t.resize(size);
         EXPECT_EQ(t.host.normalAtLargestCalls, 1);
         EXPECT_EQ(t.host.state, WindowState::Normal);
-        EXPECT_EQ(playableRectangle(t.game.board()).lastRow, 21);
-        EXPECT_EQ(playableRectangle(t.game.board()).lastColumn, 29);
+        EXPECT_EQ(playableRectangle(t.board()).lastRow, 21);
+        EXPECT_EQ(playableRectangle(t.board()).lastColumn, 29);
     }
 }
 
 TEST(WindowSize, WidthBetweenBandsKeepsPreviousColumn) {
     test::TestGame t;
     t.resize({10000, 6540});
-    EXPECT_EQ(playableRectangle(t.game.board()).lastColumn, 23);
+    EXPECT_EQ(playableRectangle(t.board()).lastColumn, 23);
     t.resize({10880, 6540});  // between the bands of columns 25 and 26
-    EXPECT_EQ(playableRectangle(t.game.board()).lastColumn, 23);
+    EXPECT_EQ(playableRectangle(t.board()).lastColumn, 23);
 }
 
 TEST(WindowSize, MinimisedWindowKeepsItsSheet) {
     test::TestGame t;
     t.host.state = WindowState::Minimised;
     t.resize({12120, 8700});
-    EXPECT_EQ(playableRectangle(t.game.board()).lastRow, 15);
+    EXPECT_EQ(playableRectangle(t.board()).lastRow, 15);
 }
 
 TEST(WindowSize, ClosedIntersectionsStayClosedBothWays) {
     test::TestGame t;
-    t.game.board().close(indexOf(5, 5));
-    t.game.board().close(indexOf(15, 20));
+    t.board().close(indexOf(5, 5));
+    t.board().close(indexOf(15, 20));
     for (const OuterSize size : {kLargestOuterSize, kDesignOuterSize, kLargestOuterSize}) {
         t.resize(size);
-        EXPECT_FALSE(t.game.board().isPlayable(indexOf(5, 5)));
-        EXPECT_TRUE(t.game.board().isClosed(indexOf(15, 20)));
-        EXPECT_FALSE(t.game.board().isPlayable(indexOf(15, 20)));
+        EXPECT_FALSE(t.board().isPlayable(indexOf(5, 5)));
+        EXPECT_TRUE(t.board().isClosed(indexOf(15, 20)));
+        EXPECT_FALSE(t.board().isPlayable(indexOf(15, 20)));
     }
 }
 
@@ -178,11 +178,11 @@ TEST(WindowSize, ResizeKeepsPointsThatFallOffTheSheet) {
     t.resize(kLargestOuterSize);
     t.put({indexOf(20, 25)}, PointColour::Green);
     t.resize(kDesignOuterSize);
-    const Slot& slot = t.game.board().at(indexOf(20, 25));
+    const Slot& slot = t.board().at(indexOf(20, 25));
     EXPECT_FALSE(slot.playable);
     EXPECT_TRUE(slot.hasPoint);
     EXPECT_EQ(slot.colour, PointColour::Green);
-    EXPECT_FALSE(t.game.board().matches(indexOf(20, 25), PointColour::Green));
+    EXPECT_FALSE(t.board().matches(indexOf(20, 25), PointColour::Green));
 }
 
 TEST(EdgeBand, NoLineRunsFromOneRowIntoTheNext) {
@@ -192,12 +192,12 @@ TEST(EdgeBand, NoLineRunsFromOneRowIntoTheNext) {
     t.resize(kLargestOuterSize);
     for (int row = 2; row <= 21; ++row) {
         for (int column = 30; column < kColumns; ++column) {
-            EXPECT_TRUE(t.game.board().isOffSheet(indexOf(row, column)));
+            EXPECT_TRUE(t.board().isOffSheet(indexOf(row, column)));
         }
-        EXPECT_TRUE(t.game.board().isOffSheet(indexOf(row + 1, 0)));
-        EXPECT_TRUE(t.game.board().isOffSheet(indexOf(row + 1, 1)));
+        EXPECT_TRUE(t.board().isOffSheet(indexOf(row + 1, 0)));
+        EXPECT_TRUE(t.board().isOffSheet(indexOf(row + 1, 1)));
     }
-    EXPECT_EQ(test::sheetPicture(t.game.board()).substr(0, 36 * 3),
+    EXPECT_EQ(replay::sheetPicture(t.board()).substr(0, 36 * 3),
               std::string(35, '-') + "\n" + std::string(35, '-') + "\n--" + std::string(28, '.') +
                   "-----\n");
 }

@@ -6,7 +6,7 @@
 namespace cinq {
 namespace {
 
-using test::Shown;
+using replay::Shown;
 using test::TestGame;
 
 constexpr int kFree = 652;  // row 7, column 7: on the sheet at the design size
@@ -15,10 +15,10 @@ TEST(MoveInput, TakenIntersectionIsRefusedWithAMessage) {
     TestGame t;
     t.options.chooseOpponent(Opponent::Human);
     t.game.click(kFree);
-    ASSERT_EQ(t.game.state().turn, PointColour::Red);
+    ASSERT_EQ(t.state().turn, PointColour::Red);
     for (const auto& play : {+[](Game& g) { g.click(kFree); },
                              +[](Game& g) {
-                                 g.state().sightIndex = kFree;
+                                 GameAccess::state(g).sightIndex = kFree;
                                  g.keyDown(Key::Enter);
                              }}) {
         t.host.shown.clear();
@@ -27,17 +27,17 @@ TEST(MoveInput, TakenIntersectionIsRefusedWithAMessage) {
         EXPECT_EQ(t.host.shown[0].message.text, "Vous ne pouvez plus jouer ici");
         EXPECT_EQ(t.host.shown[0].message.title, "ATTENTION !!!");
         EXPECT_EQ(t.host.shown[0].message.buttons, Buttons::Ok);
-        EXPECT_EQ(t.game.state().turn, PointColour::Red);
-        EXPECT_EQ(t.game.board().colour(kFree), PointColour::Green);
+        EXPECT_EQ(t.state().turn, PointColour::Red);
+        EXPECT_EQ(t.board().colour(kFree), PointColour::Green);
     }
 }
 
 TEST(MoveInput, ClosedIntersectionRefusesEnterAndTakesNoClick) {
     TestGame t;
-    t.game.board().close(kFree);
+    t.board().close(kFree);
     t.game.click(kFree);
     EXPECT_TRUE(t.host.shown.empty());
-    t.game.state().sightIndex = kFree;
+    t.state().sightIndex = kFree;
     t.game.keyDown(Key::Enter);
     ASSERT_EQ(t.host.messageTexts(), std::vector<std::string>{"Vous ne pouvez plus jouer ici"});
 }
@@ -46,12 +46,12 @@ TEST(MoveInput, EnterOnAnIntersectionPutOffTheSheetDoesNothing) {
     TestGame t;
     t.resize(kLargestOuterSize);
     const int farCell = indexOf(20, 28);
-    t.game.state().sightIndex = farCell;
+    t.state().sightIndex = farCell;
     t.resize(kDesignOuterSize);
     t.game.keyDown(Key::Enter);
-    EXPECT_FALSE(t.game.board().hasPoint(farCell));
+    EXPECT_FALSE(t.board().hasPoint(farCell));
     EXPECT_TRUE(t.host.shown.empty());
-    EXPECT_EQ(t.game.state().turn, PointColour::Green);
+    EXPECT_EQ(t.state().turn, PointColour::Green);
 }
 
 struct SightCase {
@@ -65,11 +65,11 @@ class SightMoves : public ::testing::TestWithParam<SightCase> {};
 
 TEST_P(SightMoves, StayOnTheSheet) {
     TestGame t;  // design size: rows 2 to 15, columns 2 to 20
-    t.game.board().close(indexOf(9, 9));
+    t.board().close(indexOf(9, 9));
     t.put({indexOf(9, 11)}, PointColour::Red);
-    t.game.state().sightIndex = GetParam().from;
+    t.state().sightIndex = GetParam().from;
     t.game.keyDown(GetParam().key);
-    EXPECT_EQ(t.game.state().sightIndex, GetParam().expected);
+    EXPECT_EQ(t.state().sightIndex, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -90,18 +90,18 @@ TEST(MoveInput, EnterPlaysLikeAClickAndLeavesTheSight) {
     TestGame t;
     auto& computer = t.useQueuedComputer();
     computer.replies = {kFree + 1};
-    t.game.state().sightIndex = kFree;
+    t.state().sightIndex = kFree;
     t.game.keyDown(Key::Enter);
-    EXPECT_EQ(t.game.board().colour(kFree), PointColour::Green);
-    EXPECT_EQ(t.game.board().colour(kFree + 1), PointColour::Red);
-    EXPECT_EQ(t.game.state().sightIndex, kFree);
+    EXPECT_EQ(t.board().colour(kFree), PointColour::Green);
+    EXPECT_EQ(t.board().colour(kFree + 1), PointColour::Red);
+    EXPECT_EQ(t.state().sightIndex, kFree);
 }
 
 TEST(TwoPlayers, TurnAlternatesAndNothingIsRecorded) {
     TestGame named;  // the turn prompts are built from the names as the window opens
     named.options.nameChanged(0, "Ana");
     named.options.chooseOpponent(Opponent::Human);
-    Game game(named.host, named.options, named.statistics);
+    Game game(named.host, named.options, named.statistics, named.opponent);
     EXPECT_EQ(game.state().status, "Ana A vous de jouer     ");
     game.click(kFree);
     EXPECT_EQ(game.board().colour(kFree), PointColour::Green);
@@ -119,16 +119,16 @@ TEST(AgainstComputer, ClickPlacesGreenAndTheComputerAnswersInTheSameClick) {
     auto& computer = t.useQueuedComputer();
     computer.replies = {kFree + 1, 0};
     t.game.click(kFree);
-    EXPECT_EQ(t.game.state().humanMoves(1), kFree);
-    EXPECT_EQ(t.game.state().computerMoves(1), kFree + 1);
-    EXPECT_EQ(t.game.state().turn, PointColour::Green);
-    EXPECT_EQ(t.game.state().status, "Joueur 1 A vous de jouer     ");
-    EXPECT_FALSE(t.game.state().computerHasPlayed);
+    EXPECT_EQ(t.state().humanMoves(1), kFree);
+    EXPECT_EQ(t.state().computerMoves(1), kFree + 1);
+    EXPECT_EQ(t.state().turn, PointColour::Green);
+    EXPECT_EQ(t.state().status, "Joueur 1 A vous de jouer     ");
+    EXPECT_FALSE(t.state().computerHasPlayed);
     // A turn in which the computer finds nothing still hands the move back to player 1.
     t.game.click(kFree + 35);
     EXPECT_EQ(computer.humanCounts, (std::vector<int>{1, 2}));
-    EXPECT_EQ(t.game.state().turn, PointColour::Green);
-    EXPECT_EQ(t.game.state().computerMoveCount, 1);
+    EXPECT_EQ(t.state().turn, PointColour::Green);
+    EXPECT_EQ(t.state().computerMoveCount, 1);
 }
 
 TEST(AgainstComputer, RedDiscAfterSwitchingMakesTheComputerMoveOnly) {
@@ -139,10 +139,10 @@ TEST(AgainstComputer, RedDiscAfterSwitchingMakesTheComputerMoveOnly) {
     t.options.chooseOpponent(Opponent::Computer);
     computer.replies = {kFree + 2};
     t.game.click(kFree + 1);
-    EXPECT_FALSE(t.game.board().hasPoint(kFree + 1));
-    EXPECT_EQ(t.game.board().colour(kFree + 2), PointColour::Red);
+    EXPECT_FALSE(t.board().hasPoint(kFree + 1));
+    EXPECT_EQ(t.board().colour(kFree + 2), PointColour::Red);
     EXPECT_EQ(computer.humanCounts, std::vector<int>{0});
-    EXPECT_EQ(t.game.state().turn, PointColour::Green);
+    EXPECT_EQ(t.state().turn, PointColour::Green);
 }
 
 TEST(AgainstComputer, GameWonBetweenTwoPlayersTakesTheAfterWinBranch) {
@@ -151,14 +151,14 @@ TEST(AgainstComputer, GameWonBetweenTwoPlayersTakesTheAfterWinBranch) {
     t.options.chooseOpponent(Opponent::Human);
     t.put({kFree, kFree + 1, kFree + 2, kFree + 3}, PointColour::Green);
     t.game.click(kFree + 4);  // green five
-    ASSERT_TRUE(t.game.state().gameOver);
+    ASSERT_TRUE(t.state().gameOver);
     t.options.chooseOpponent(Opponent::Computer);
     t.game.click(indexOf(12, 15));  // disc is red: places nothing, then the after-win branch
-    EXPECT_FALSE(t.game.board().hasPoint(indexOf(12, 15)));
+    EXPECT_FALSE(t.board().hasPoint(indexOf(12, 15)));
     EXPECT_EQ(computer.turns, 0);
-    EXPECT_FALSE(t.game.state().gameOver);
-    EXPECT_EQ(t.game.state().turn, PointColour::Green);
-    EXPECT_EQ(t.game.state().computerMoveCount, 1);  // the opening point of the next game
+    EXPECT_FALSE(t.state().gameOver);
+    EXPECT_EQ(t.state().turn, PointColour::Green);
+    EXPECT_EQ(t.state().computerMoveCount, 1);  // the opening point of the next game
 }
 
 TEST(Extent, StrictComparisonsKeepTheFirstPointOnATie) {
@@ -170,7 +170,7 @@ TEST(Extent, StrictComparisonsKeepTheFirstPointOnATie) {
     for (int i : {a, b, c}) {
         t.game.click(i);
     }
-    const Extent& e = t.game.state().extent;
+    const Extent& e = t.state().extent;
     EXPECT_EQ(e.topIndex, a);
     EXPECT_EQ(e.leftIndex, a);
     EXPECT_EQ(e.rightIndex, b);
@@ -187,9 +187,9 @@ TEST(Extent, PointsRightOfTheStartValueNeverSetTheLeft) {
     t.useQueuedComputer();
     t.game.click(indexOf(4, 27));
     t.game.click(indexOf(6, 26));
-    EXPECT_EQ(t.game.state().extent.left, 9000);
-    EXPECT_EQ(t.game.state().extent.leftIndex, 9000);
-    EXPECT_EQ(t.game.state().extent.right, 27 * 360 - 140);
+    EXPECT_EQ(t.state().extent.left, 9000);
+    EXPECT_EQ(t.state().extent.leftIndex, 9000);
+    EXPECT_EQ(t.state().extent.right, 27 * 360 - 140);
 }
 
 }  // namespace

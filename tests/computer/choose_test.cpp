@@ -28,9 +28,9 @@ TEST_P(StepOrder, TheEarlierStepPlays) {
     s.computerPoints(c.computerMoves);
     s.humanPoints(c.humanMoves);
     s.die.setRolls({4});
-    s.computer.chooseComputerMove(static_cast<int>(c.humanMoves.size()));
+    s.chooseMove(static_cast<int>(c.humanMoves.size()));
     EXPECT_EQ(s.placed(), c.played);
-    EXPECT_EQ(s.game.board().strayReads(), 0);
+    EXPECT_EQ(s.board().strayReads(), 0);
 }
 
 // clang-format off
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(ChooseComputerMove, StepOrder, testing::ValuesIn(kOrder
 // 873 with roll 1) or three scattered points on row 14 (900, 904, 908).
 struct GateCase {
     const char* name = "";
-    int level = 0;
+    LevelOption level = LevelOption::Initiation;
     int computerPoints = 0;
     bool humanThree = false;
     int played = 0;
@@ -75,7 +75,7 @@ class LevelGates : public testing::TestWithParam<GateCase> {};
 TEST_P(LevelGates, OpenTheClosedThreeSteps) {
     const GateCase& c = GetParam();
     Scene s;
-    s.setLevel(c.level);
+    s.options.chooseLevel(c.level);
     s.close({616, 617, 618, 619, 620, 686, 687, 688, 689, 690});
     const std::vector<int> computer{652, 653, 654, 788, 792, 796, 800, 804};
     s.computerPoints({computer.begin(), computer.begin() + c.computerPoints});
@@ -86,27 +86,32 @@ TEST_P(LevelGates, OpenTheClosedThreeSteps) {
     s.humanPoints(c.humanThree ? std::vector<int>{655, 870, 871, 872}
                                : std::vector<int>{655, 900, 904, 908});
     s.die.setRolls({1});
-    s.computer.chooseComputerMove(4);
+    s.chooseMove(4);
     EXPECT_EQ(s.placed(), c.played);
 }
 
 // clang-format off
+constexpr LevelOption kIni = LevelOption::Initiation;
+constexpr LevelOption kOne = LevelOption::Level1;
+constexpr LevelOption kTwo = LevelOption::Level2;
+constexpr LevelOption kThree = LevelOption::Level3;
+
 const GateCase kGateCases[] = {
     // Step 4: only at level setting 2, with eight points, before the human's three is blocked.
-    {"Level2_EightPoints_Step4BeforeBlockingThree",   2, 8, true,  651},
-    {"Level2_SevenPoints_BlocksThree",                2, 7, true,  873},
-    {"Level1_EightPoints_BlocksThree",                1, 8, true,  873},
-    {"Level0_EightPoints_BlocksThree",                0, 8, true,  873},
+    {"Level2_EightPoints_Step4BeforeBlockingThree",   kTwo, 8, true,  651},
+    {"Level2_SevenPoints_BlocksThree",                kTwo, 7, true,  873},
+    {"Level1_EightPoints_BlocksThree",                kOne, 8, true,  873},
+    {"Level0_EightPoints_BlocksThree",                kIni, 8, true,  873},
     // Step 7: at level settings 1 and 2 with six points, before the lone-point extension.
-    {"Level1_SixPoints_Step7BeforeExtendingOne",      1, 6, false, 651},
-    {"Level2_SixPoints_Step7BeforeExtendingOne",      2, 6, false, 651},
-    {"Level1_FivePoints_ExtendsOne",                  1, 5, false, 753},
-    {"Level2_FivePoints_ExtendsOne",                  2, 5, false, 753},
-    {"Level0_EightPoints_ExtendsOne",                 0, 8, false, 753},
-    // Any other level setting plays as 0.
-    {"Level3_PlaysAsLevel0",                          3, 8, false, 753},
+    {"Level1_SixPoints_Step7BeforeExtendingOne",      kOne, 6, false, 651},
+    {"Level2_SixPoints_Step7BeforeExtendingOne",      kTwo, 6, false, 651},
+    {"Level1_FivePoints_ExtendsOne",                  kOne, 5, false, 753},
+    {"Level2_FivePoints_ExtendsOne",                  kTwo, 5, false, 753},
+    {"Level0_EightPoints_ExtendsOne",                 kIni, 8, false, 753},
+    // "Niveau 3" plays as "Niveau 1".
+    {"Niveau3_EightPoints_PlaysAsLevel1",             kThree, 8, false, 651},
     // Step 9 at every level, once nothing else has played.
-    {"Level0_ThreePoints_Step9",                      0, 3, false, 651},
+    {"Level0_ThreePoints_Step9",                      kIni, 3, false, 651},
 };
 // clang-format on
 
@@ -134,7 +139,7 @@ std::vector<int> withNeighbours(std::vector<int> cells) {
 }
 
 void setExtent(Scene& s, int right, int left, int bottom, int top) {
-    Extent& e = s.game.state().extent;
+    Extent& e = s.state().extent;
     e.rightIndex = right;
     e.leftIndex = left;
     e.bottomIndex = bottom;
@@ -150,9 +155,9 @@ TEST_P(Fallback, PlaysTheFirstProbeThatHolds) {
     setExtent(s, 660, 649, 827, 512);
     s.close(c.closed);
     s.red(c.red);
-    s.computer.chooseComputerMove(1);
+    s.chooseMove(1);
     EXPECT_EQ(s.placed(), c.played);
-    EXPECT_EQ(s.game.board().strayReads(), 0);
+    EXPECT_EQ(s.board().strayReads(), 0);
 }
 
 // clang-format off
@@ -183,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(ChooseComputerMove, Fallback, testing::ValuesIn(kProbeC
 TEST(Fallback, DoesNotRunWithoutAHumanPoint) {
     Scene s;
     setExtent(s, 660, 649, 827, 512);
-    s.computer.chooseComputerMove(0);
+    s.chooseMove(0);
     EXPECT_EQ(s.placed(), 0);
 }
 
@@ -209,10 +214,10 @@ TEST(Fallback, ProbesFromUnsetExtentsAreSkipped) {
         s.close(kNeighbours);
         setExtent(s, c.right, c.left, c.bottom, c.top);
         s.red(c.red);
-        s.computer.chooseComputerMove(1);
+        s.chooseMove(1);
         EXPECT_EQ(s.placed(), c.played)
             << c.right << ' ' << c.left << ' ' << c.bottom << ' ' << c.top;
-        EXPECT_EQ(s.game.board().strayReads(), 0);
+        EXPECT_EQ(s.board().strayReads(), 0);
     }
 }
 
@@ -223,22 +228,22 @@ TEST(Fallback, LeftExtentUnsetByAGameRightOfColumn25) {
     s.resize(kLargestOuterSize);
     const int h = 672;  // row 7, column 27
     s.humanPoints({h});
-    s.game.updateExtent(h);
-    ASSERT_EQ(s.game.state().extent.leftIndex, 9000);
+    s.state().extent.update(h);
+    ASSERT_EQ(s.state().extent.leftIndex, 9000);
     // Every probe cell holds a point: the neighbours, 673 (right + 1), 707 and 637.
     s.red({673, 671, 637, 707, 636, 708, 706, 638});
-    s.computer.chooseComputerMove(1);
+    s.chooseMove(1);
     EXPECT_EQ(s.placed(), 0);
-    EXPECT_EQ(s.game.board().strayReads(), 0);
+    EXPECT_EQ(s.board().strayReads(), 0);
 }
 
 // The whole turn, through a click.
 TEST(ComputerTurn, FirstClickOnAnEmptySheetIsAnsweredOnItsRight) {
     TestGame t;
     t.game.click(652);
-    EXPECT_EQ(t.game.board().colour(653), PointColour::Red);
-    EXPECT_EQ(t.game.state().computerMoves(1), 653);
-    EXPECT_EQ(t.game.state().computerMoveCount, 1);
+    EXPECT_EQ(t.board().colour(653), PointColour::Red);
+    EXPECT_EQ(t.state().computerMoves(1), 653);
+    EXPECT_EQ(t.state().computerMoveCount, 1);
 }
 
 TEST(ComputerTurn, BlocksAHumanOpenThree) {
@@ -249,7 +254,7 @@ TEST(ComputerTurn, BlocksAHumanOpenThree) {
     s.game.click(722);
     // From 722: green at -1 and -2, roll 4 blocks the far end, -3 = 617.
     EXPECT_EQ(s.placed(), 617);
-    EXPECT_FALSE(s.game.state().computerHasPlayed);
+    EXPECT_FALSE(s.state().computerHasPlayed);
 }
 
 }  // namespace

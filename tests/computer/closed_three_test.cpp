@@ -36,9 +36,9 @@ TEST_P(Pattern, PlaysTheOpenEnd) {
     s.red(c.red);
     s.green(c.green);
     s.close(c.closed);
-    s.computer.extendClosedThree(2);
+    s.closedThree(2);
     EXPECT_EQ(s.placed(), c.played);
-    EXPECT_EQ(s.game.board().strayReads(), 0);
+    EXPECT_EQ(s.board().strayReads(), 0);
 }
 
 // clang-format off
@@ -101,9 +101,9 @@ TEST_P(Anchors, ComeFromTheEntriesBelowTheHumanCount) {
     s.close({653, 654});
     s.green({655});
     s.computerPoints(c.computerMoves);
-    s.computer.extendClosedThree(c.humanCount);
+    s.closedThree(c.humanCount);
     EXPECT_EQ(s.placed(), c.played);
-    EXPECT_EQ(s.game.board().strayReads(), 0);
+    EXPECT_EQ(s.board().strayReads(), 0);
 }
 
 // clang-format off
@@ -130,7 +130,7 @@ void layTwoClosedThrees(Scene& s) {
 TEST(ClosedThree, NewestAnchorFirst) {
     Scene s;
     layTwoClosedThrees(s);
-    s.computer.extendClosedThree(5);
+    s.closedThree(5);
     EXPECT_EQ(s.placed(), 651);
 }
 
@@ -138,7 +138,7 @@ TEST(ClosedThree, RefusedCellGoesOnToTheNextAnchor) {
     Scene s;
     layTwoClosedThrees(s);
     s.close({651});
-    s.computer.extendClosedThree(5);
+    s.closedThree(5);
     EXPECT_EQ(s.placed(), 871);
 }
 
@@ -148,9 +148,9 @@ TEST(ClosedThree, EmptyEntryIsNotReadAsSlot0) {
     Scene s;
     s.red({0});
     s.computerPoints({kFiller1, kFiller2, 796});
-    s.computer.extendClosedThree(6);
+    s.closedThree(6);
     EXPECT_EQ(s.placed(), 0);
-    EXPECT_EQ(s.game.board().strayReads(), 0);
+    EXPECT_EQ(s.board().strayReads(), 0);
 }
 
 TEST(ClosedThree, DrawsNoRoll) {
@@ -158,7 +158,7 @@ TEST(ClosedThree, DrawsNoRoll) {
     s.red({653, 654});
     s.green({655});
     s.computerPoints({652, kFiller1, kFiller2});
-    s.computer.extendClosedThree(2);
+    s.closedThree(2);
     EXPECT_EQ(s.placed(), 651);
     EXPECT_EQ(s.die.drawn(), 0u);
 }

@@ -41,9 +41,9 @@ void layOut(Scene& s, const RowCase& c) {
 
 void search(Scene& s, const RowCase& c) {
     if (c.search == Search::Extend) {
-        s.computer.extendAlignment(c.p, c.n);
+        s.extend(c.p, c.n);
     } else {
-        s.computer.blockAlignment(c.p, c.n);
+        s.block(c.p, c.n);
     }
 }
 
@@ -58,7 +58,7 @@ TEST_P(TableRow, PlaysItsCellWithTheRollsThatAllowIt) {
         search(s, c);
         EXPECT_EQ(s.placed(), c.byRoll[static_cast<std::size_t>(roll - 1)]) << "roll " << roll;
         EXPECT_EQ(s.die.drawn(), 1u) << "one roll per call";
-        EXPECT_EQ(s.game.board().strayReads(), 0);
+        EXPECT_EQ(s.board().strayReads(), 0);
     }
 }
 
@@ -197,7 +197,7 @@ TEST_P(FirstRowDecides, TheColumnEndsAtTheFirstRowThatHoldsAndTheRowIsSearched) 
     layOut(s, c.layout);
     s.die.setRolls({c.roll});
     search(s, c.layout);
-    EXPECT_FALSE(s.game.board().hasPoint(c.shadowed));
+    EXPECT_FALSE(s.board().hasPoint(c.shadowed));
     EXPECT_EQ(s.placed(), c.played);
 }
 
@@ -248,7 +248,7 @@ TEST_P(ExtendDirections, FirstFreeDirectionInOrder) {
     s.red({652});
     s.green(GetParam().spoilers);
     s.die.setRolls({4});
-    s.computer.extendAlignment(652, 1);
+    s.extend(652, 1);
     EXPECT_EQ(s.placed(), GetParam().played);
 }
 
@@ -267,7 +267,7 @@ TEST_P(BlockDirections, FirstFreeDirectionInOrder) {
     Scene s;
     s.green({652, 617, 547, 651, 649, 616, 544, 618, 550});
     s.red(GetParam().spoilers);
-    s.computer.blockAlignment(652, 3);
+    s.block(652, 3);
     EXPECT_EQ(s.placed(), GetParam().played);
 }
 
@@ -282,7 +282,7 @@ TEST(LookAround, OneRollServesAllFourDirections) {
     s.red({652});
     s.green({722});  // spoils the column
     s.die.setRolls({4, 1});
-    s.computer.extendAlignment(652, 1);
+    s.extend(652, 1);
     // A second roll (1) would have played 651.
     EXPECT_EQ(s.placed(), 653);
     EXPECT_EQ(s.die.drawn(), 1u);
@@ -292,14 +292,14 @@ TEST(LookAround, LengthsOutsideTheTablesDrawARollAndPlayNothing) {
     for (const int n : {-1, 0, 5, 6}) {
         Scene s;
         s.red({652});
-        s.computer.extendAlignment(652, n);
+        s.extend(652, n);
         EXPECT_EQ(s.placed(), 0) << "extend " << n;
         EXPECT_EQ(s.die.drawn(), 1u) << "extend " << n;
     }
     for (const int n : {0, 1, 2, 5}) {
         Scene s;
         s.green({652, 687, 722});  // an open three in the column
-        s.computer.blockAlignment(652, n);
+        s.block(652, n);
         EXPECT_EQ(s.placed(), 0) << "block " << n;
         EXPECT_EQ(s.die.drawn(), 1u) << "block " << n;
     }
@@ -310,9 +310,9 @@ TEST(LookAround, StopsAtTheFirstPlacement) {
     Scene s;
     s.red({652, 687, 722, 757, 653, 654, 655});
     s.die.setRolls({4});
-    s.computer.extendAlignment(652, 4);
+    s.extend(652, 4);
     EXPECT_EQ(s.placed(), 792);
-    EXPECT_FALSE(s.game.board().hasPoint(656));
+    EXPECT_FALSE(s.board().hasPoint(656));
 }
 
 }  // namespace

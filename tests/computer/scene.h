@@ -17,24 +17,42 @@ struct Scene : TestGame {
     // Closes intersections as a finished game does; a point on them keeps its colour.
     void close(const std::vector<int>& cells) {
         for (const int cell : cells) {
-            game.board().close(cell);
+            board().close(cell);
         }
     }
     // Points of the current game, recorded in the move lists in the order given.
     void computerPoints(const std::vector<int>& cells) {
         red(cells);
         for (const int cell : cells) {
-            game.state().computerMoves.append(cell);
-            ++game.state().computerMoveCount;
+            state().computerMoves.append(cell);
+            ++state().computerMoveCount;
         }
     }
     void humanPoints(const std::vector<int>& cells) {
         green(cells);
         for (const int cell : cells) {
-            game.state().humanMoves.append(cell);
+            state().humanMoves.append(cell);
         }
     }
-    void setLevel(int value) { level.value = value; }
+    void setLevel(Level value) { level.value = value; }
+
+    // The computer's searches on the scene, as a turn in which player 1 has `humanCount` points.
+    void chooseMove(int humanCount) {
+        ComputerTurn t = turn(humanCount);
+        computer.chooseComputerMove(t);
+    }
+    void extend(int p, int n) {
+        ComputerTurn t = turn();
+        computer.extendAlignment(t, p, n);
+    }
+    void block(int p, int n) {
+        ComputerTurn t = turn();
+        computer.blockAlignment(t, p, n);
+    }
+    void closedThree(int humanCount) {
+        ComputerTurn t = turn(humanCount);
+        computer.extendClosedThree(t);
+    }
 
     // The cell of the one red point the computer placed, or 0 when it placed none.
     int placed() const {
@@ -46,7 +64,7 @@ struct Scene : TestGame {
 private:
     void putAll(const std::vector<int>& cells, PointColour colour) {
         for (const int cell : cells) {
-            game.board().placePoint(cell, colour);
+            board().placePoint(cell, colour);
         }
     }
 };

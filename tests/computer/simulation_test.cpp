@@ -2,6 +2,7 @@
 // random sizes, checking the computer's promises after every click.
 #include <algorithm>
 #include <array>
+#include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -9,7 +10,14 @@
 
 #include "scene.h"
 
-namespace cinq::test {
+namespace cinq {
+
+// gtest names the level of each case by this.
+void PrintTo(Level level, std::ostream* out) {
+    *out << "level " << levelNumber(level);
+}
+
+namespace test {
 namespace {
 
 constexpr std::array<int, 8> kNeighbourSteps{1, -1, 35, -35, 36, -36, 34, -34};
@@ -18,28 +26,27 @@ constexpr std::array<int, 8> kNeighbourSteps{1, -1, 35, -35, 36, -36, 34, -34};
 // it places a point whenever a neighbour of the human's newest point is free and playable.
 class WatchedComputer : public ComputerOpponent {
 public:
-    WatchedComputer(Game& game, Computer& computer) : game_(game), computer_(computer) {}
+    explicit WatchedComputer(Computer& computer) : computer_(computer) {}
 
-    void chooseComputerMove(int humanCount) override {
+    void chooseComputerMove(ComputerTurn& turn) override {
         bool neighbourFree = false;
+        const int humanCount = turn.humanCount();
         if (humanCount >= 1) {
-            const Board& board = game_.board();
-            const int h = game_.state().humanMoves(humanCount);
+            const Board& board = turn.board();
+            const int h = turn.humanMoves()(humanCount);
             neighbourFree = std::ranges::any_of(kNeighbourSteps, [&](int d) {
                 return board.isPlayable(h + d) && !board.hasPoint(h + d);
             });
         }
-        computer_.chooseComputerMove(humanCount);
-        if (neighbourFree && !game_.state().computerHasPlayed) {
+        computer_.chooseComputerMove(turn);
+        if (neighbourFree && !turn.hasPlayed()) {
             ++missedReplies;
         }
     }
-    void playComputerPoint(int cell) override { computer_.playComputerPoint(cell); }
 
     int missedReplies = 0;
 
 private:
-    Game& game_;
     Computer& computer_;
 };
 
@@ -115,21 +122,21 @@ OuterSize randomSize(std::mt19937& rng) {
     return {width(rng), height(rng)};
 }
 
-class Simulation : public testing::TestWithParam<int> {};
+class Simulation : public testing::TestWithParam<Level> {};
 
 TEST_P(Simulation, RandomHumanAgainstTheComputer) {
-    const int level = GetParam();
+    const int level = levelNumber(GetParam());
     constexpr int kGames = 2000;
     const unsigned seed = 20240611u + static_cast<unsigned>(level);
     SCOPED_TRACE("seed " + std::to_string(seed) + ", level setting " + std::to_string(level));
     std::mt19937 rng(seed);
     TestGame t;
-    t.level.value = level;
+    t.level.value = GetParam();
     // A fair die in place of the scripted one, and the watch between the game and the computer.
     RandomDie die(seed);
-    Computer computer(t.game, die);
-    WatchedComputer watched(t.game, computer);
-    t.game.setComputer(&watched);
+    Computer computer(die);
+    WatchedComputer watched(computer);
+    t.opponent.use(watched);
     Game& game = t.game;
     const GameState& state = game.state();
 
@@ -162,7 +169,8 @@ TEST_P(Simulation, RandomHumanAgainstTheComputer) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ComputerOpponent, Simulation, testing::Values(0, 1, 2));
+INSTANTIATE_TEST_SUITE_P(ComputerOpponent, Simulation, testing::ValuesIn(kLevels));
 
 }  // namespace
-}  // namespace cinq::test
+}  // namespace test
+}  // namespace cinq

@@ -71,12 +71,12 @@ INSTANTIATE_TEST_SUITE_P(
 // What each level option selects in the main window, and what its label then reads.
 struct LevelCase {
     LevelOption option;
-    int setting;
+    Level setting;
     const char* caption;
 };
-class LevelChoice : public OptionsModelTest, public ::testing::WithParamInterface<LevelCase> {};
+class LevelOptionChoice : public OptionsModelTest, public ::testing::WithParamInterface<LevelCase> {};
 
-TEST_P(LevelChoice, SelectsTheLevelSettingAtOnce) {
+TEST_P(LevelOptionChoice, SelectsTheLevelSettingAtOnce) {
     // Start from another option, so that the choice is a change.
     model.chooseLevel(GetParam().option == LevelOption::Level2 ? LevelOption::Level1
                                                                : LevelOption::Level2);
@@ -86,12 +86,12 @@ TEST_P(LevelChoice, SelectsTheLevelSettingAtOnce) {
     EXPECT_EQ(level.caption, GetParam().caption);
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, LevelChoice,
-                         ::testing::Values(LevelCase{LevelOption::Initiation, 0,
+INSTANTIATE_TEST_SUITE_P(Levels, LevelOptionChoice,
+                         ::testing::Values(LevelCase{LevelOption::Initiation, Level::Initiation,
                                                      "Niveau initiation"},
-                                           LevelCase{LevelOption::Level1, 1, "Niveau 1"},
-                                           LevelCase{LevelOption::Level2, 2, "Niveau 2"},
-                                           LevelCase{LevelOption::Level3, 1, "Niveau 3"}));
+                                           LevelCase{LevelOption::Level1, Level::One, "Niveau 1"},
+                                           LevelCase{LevelOption::Level2, Level::Two, "Niveau 2"},
+                                           LevelCase{LevelOption::Level3, Level::One, "Niveau 3"}));
 
 TEST_F(OptionsModelTest, RecreatingRestoresTheInitialSettingsButNotTheLevelSetting) {
     model.nameChanged(0, "Paul");
@@ -105,11 +105,11 @@ TEST_F(OptionsModelTest, RecreatingRestoresTheInitialSettingsButNotTheLevelSetti
     EXPECT_EQ(model.firstNameLabel(), "Joueur 1");
     EXPECT_EQ(model.humanOptionCaption(), "Autres");
     EXPECT_EQ(model.levelOption(), LevelOption::Initiation);
-    EXPECT_EQ(level.value, 2);
+    EXPECT_EQ(level.value, Level::Two);
     EXPECT_EQ(level.caption, "Niveau 2");
     // The model still writes the same level setting.
     model.chooseLevel(LevelOption::Level1);
-    EXPECT_EQ(level.value, 1);
+    EXPECT_EQ(level.value, Level::One);
 }
 
 }  // namespace

@@ -124,7 +124,7 @@ void FrmChoixTest::window() {
     QVERIFY(!named<QRadioButton>(&dialog, "optNiveau(0)")->isChecked());
     QTest::mouseClick(named<QRadioButton>(&dialog, "optNiveau(2)"), Qt::LeftButton);
     QVERIFY(!named<QRadioButton>(&dialog, "Option1")->isChecked());
-    QCOMPARE(level.value, 2);
+    QCOMPARE(level.value, Level::Two);
 }
 
 void FrmChoixTest::opponentChoice() {
@@ -272,7 +272,7 @@ void FrmChoixTest::levelThroughChangeLevel() {
     runMenu(host, "mnuChanger");
     QCOMPARE(modals.seen, QStringList{"frmChoix"});
     QCOMPARE(labelWhileOpen, label);
-    QCOMPARE(host.game()->levelSetting(), setting);
+    QCOMPARE(levelNumber(host.game()->level()), setting);
     QCOMPARE(levelLabel->text(), label);
     QVERIFY(host.mainWindow()->isVisible());
     QVERIFY(!host.programEnded());
@@ -337,11 +337,11 @@ void FrmChoixTest::closeBoxLaterRecreates() {
     // Until it is needed again, the game reads the initial settings; the level stays.
     QCOMPARE(host.options().opponent(), Opponent::Computer);
     QCOMPARE(host.options().name(0), std::string("Joueur 1"));
-    QCOMPARE(host.game()->levelSetting(), 2);
+    QCOMPARE(host.game()->level(), Level::Two);
     QCOMPARE(named<QLabel>(host.mainWindow(), "lblAffiche(1)")->text(), QString("Niveau 2"));
     runMenu(host, "mnuChanger");
     QCOMPARE(modals.seen, (QStringList{"frmChoix", "frmChoix"}));
-    QCOMPARE(host.game()->levelSetting(), 2);
+    QCOMPARE(host.game()->level(), Level::Two);
 }
 
 void FrmChoixTest::namesArePlainText() {

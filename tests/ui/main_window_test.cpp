@@ -104,7 +104,7 @@ private slots:
         for (int row = 9; row <= 12; ++row) {
             t_->putInGame({indexOf(row, 10)}, PointColour::Green);
         }
-        t_->game.state().turn = PointColour::Green;
+        t_->state().turn = PointColour::Green;
         QTest::mouseClick(sheet(), Qt::LeftButton, {}, pixelOf(7, 10));
         QCOMPARE(t_->game.state().gamesPlayer1, 1);
         const QImage image = sheet()->grab().toImage();
@@ -136,7 +136,7 @@ private slots:
 
     void resizingFollowsTheBandsAndStopsAtTheLargest() {
         // The resize rule reads the real window's size here.
-        struct WindowHost : test::ScriptedHost {
+        struct WindowHost : replay::ScriptedHost {
             FrmJeuxDePoints* window = nullptr;
             OuterSize outerSize() const override {
                 return window != nullptr ? window->outerSize() : kDesignOuterSize;
@@ -145,7 +145,7 @@ private slots:
             void showNormalAtLargest() override { window->showNormalAtLargest(); }
         } host;
         window_.reset();
-        Game game(host, t_->options, t_->statistics);
+        Game game(host, t_->options, t_->statistics, t_->opponent);
         window_ = std::make_unique<FrmJeuxDePoints>(game);
         host.window = window_.get();
         window_->show();

@@ -9,11 +9,11 @@
 #include <sstream>
 
 #include "fuzz/replay_run.h"
-#include "qt_script_player.h"
+#include "windows/qt_script_player.h"
 #include "replay/replay_session.h"
 
 using namespace cinq;
-using namespace cinq::test;
+using namespace cinq::replay;
 
 class TwoPathsTest : public QObject {
     Q_OBJECT

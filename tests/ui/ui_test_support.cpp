@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include "board/game_access.h"
+
 namespace cinq::test {
 
 namespace {
@@ -123,7 +125,7 @@ void runMenu(ui::QtHost& host, const QString& action) {
 }
 
 void oneGameFromTheMatch(Game& game, PointColour side) {
-    GameState& state = game.state();
+    GameState& state = GameAccess::state(game);
     (side == PointColour::Green ? state.setsPlayer1 : state.setsPlayer2) = 2;
     (side == PointColour::Green ? state.gamesPlayer1 : state.gamesPlayer2) = 4;
 }
