@@ -94,7 +94,7 @@ void openingPointNoFreeBlock(benchmark::State& state, const Position& position) 
         GameAccess::placeOpeningPoint(bench.game);
         benchmark::DoNotOptimize(bench.game.state().lastComputerPoint);
     }
-    if (bench.host.asked != static_cast<long>(state.iterations())) {
+    if (bench.host.asked != state.iterations()) {
         state.SkipWithError("a free block was found: not the worst case");
     }
 }

@@ -23,9 +23,10 @@ void paintSheet(benchmark::State& state, const Position& position, bool withFram
         return;
     }
     QImage image(sheet.size(), QImage::Format_ARGB32_Premultiplied);
-    const QWidget::RenderFlags flags =
-        withFrames ? QWidget::RenderFlags(QWidget::DrawWindowBackground | QWidget::DrawChildren)
-                   : QWidget::RenderFlags(QWidget::DrawWindowBackground);
+    QWidget::RenderFlags flags = QWidget::DrawWindowBackground;
+    if (withFrames) {
+        flags |= QWidget::DrawChildren;
+    }
     for (auto _ : state) {
         sheet.render(&image, QPoint(), QRegion(), flags);
         benchmark::DoNotOptimize(image.constBits());

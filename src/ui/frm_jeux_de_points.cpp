@@ -215,10 +215,10 @@ void FrmJeuxDePoints::describeForScreenReaders() {
     updateAccessibleName(scores_[1], tallyName(Tally::Games, player2, s.gamesPlayer2));
     updateAccessibleName(scores_[8], tallyName(Tally::Sets, player1, s.setsPlayer1));
     updateAccessibleName(scores_[9], tallyName(Tally::Sets, player2, s.setsPlayer2));
-    for (const std::size_t strip : {2, 6}) {
+    for (const std::size_t strip : {2U, 6U}) {
         updateAccessibleName(scores_[strip], stripName(PointColour::Green, player1));
     }
-    for (const std::size_t strip : {3, 7}) {
+    for (const std::size_t strip : {3U, 7U}) {
         updateAccessibleName(scores_[strip], stripName(PointColour::Red, player2));
     }
     updateAccessibleDescription(sheet_, narration_.describe(game_.board(), s.sightIndex));

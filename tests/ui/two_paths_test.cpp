@@ -4,13 +4,14 @@
 // of one of the two paths; the script and both outputs are written to the working directory.
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 #include <fstream>
 #include <sstream>
 
 #include "fuzz/replay_run.h"
-#include "windows/qt_script_player.h"
 #include "replay/replay_session.h"
+#include "windows/qt_script_player.h"
 
 using namespace cinq;
 using namespace cinq::replay;
@@ -112,8 +113,8 @@ std::string throughWindows(const std::string& script) {
 }
 
 std::string fileText(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 // The first line where two outputs differ, numbered from 1, with both versions.

@@ -61,7 +61,8 @@ void ModalResponder::poll() {
     answers_.pop_front();
     answer(window);
     // A window that is shown again later (the options dialog is only hidden) is a new showing.
-    if (current_ != nullptr && !current_->isVisible()) {
+    // One read of the guarded pointer: the window may be gone since.
+    if (const QWidget* shown = current_.data(); shown != nullptr && !shown->isVisible()) {
         current_ = nullptr;
     }
 }
