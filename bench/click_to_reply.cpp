@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -146,7 +147,8 @@ int redPoints(const cinq::Board& board) {
 
 double percentile(std::vector<double> values, double p) {
     std::sort(values.begin(), values.end());
-    const auto k = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
+    const auto k =
+        static_cast<std::size_t>(std::lround(p * static_cast<double>(values.size() - 1)));
     return values[std::min(k, values.size() - 1)];
 }
 

@@ -55,8 +55,8 @@ bool sameBoard(const Board& a, const Board& b) {
     return true;
 }
 
-replay::ReplaySession::Status run(replay::ReplaySession& session, const std::vector<std::string>& lines,
-                                std::size_t count) {
+replay::ReplaySession::Status run(replay::ReplaySession& session,
+                                  const std::vector<std::string>& lines, std::size_t count) {
     for (std::size_t k = 0; k < count; ++k) {
         const auto status = session.runLine(lines[k], static_cast<int>(k) + 1);
         if (status != replay::ReplaySession::Status::Running) {

@@ -5,7 +5,7 @@ set -eu
 
 packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
 libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
-clang libclang-rt-14-dev \
+clang clang-tidy libclang-rt-14-dev \
 dpkg-dev desktop-file-utils appstream \
 xvfb openbox xdotool dbus-daemon at-spi2-core python3-pyatspi"
 

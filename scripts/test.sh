@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs what is missing, builds Cinquevole with its tests, and runs every test: once in an
-# optimised build with warnings as errors, then under AddressSanitizer and UBSan.
+# optimised build with warnings as errors and clang-tidy, then under AddressSanitizer and UBSan.
 # The benchmarks and the fuzz target are built too and run briefly, so that they keep working.
 set -eu
 cd "$(dirname "$0")/.."

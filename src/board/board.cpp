@@ -1,5 +1,7 @@
 #include "board/board.h"
 
+#include <algorithm>
+
 namespace cinq {
 
 namespace {
@@ -109,12 +111,8 @@ std::optional<int> Board::lastColumnFor(int outerWidth) {
 }
 
 bool Board::endsABand(int column) {
-    for (const ColumnBand& band : kColumnBands) {
-        if (band.lastColumn == column) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(
+        kColumnBands, [column](const ColumnBand& band) { return band.lastColumn == column; });
 }
 
 }  // namespace cinq

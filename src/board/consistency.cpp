@@ -107,7 +107,7 @@ void Checker::checkSheetRectangle() {
 }
 
 std::vector<int> Checker::checkList(const MoveList& list, PointColour colour, const char* name) {
-    const std::vector<int> cells = list.entries();
+    std::vector<int> cells = list.entries();
     for (int k = static_cast<int>(cells.size()) + 1; k <= MoveList::kCapacity; ++k) {
         if (list(k) != 0) {
             expect(false,

@@ -17,9 +17,7 @@ struct GameAccess {
     static void applyWindowSize(Game& game) { game.applyWindowSize(); }
     static void checkFiveInRow(Game& game, int i) { game.checkFiveInRow(i); }
     // A turn of the computer on the game as it stands, as the turn flow would hand it over.
-    static ComputerTurn computerTurn(Game& game, int humanCount) {
-        return ComputerTurn(game, humanCount);
-    }
+    static ComputerTurn computerTurn(Game& game, int humanCount) { return {game, humanCount}; }
     // Builds with assertions check the model after every user event; a test that plants a fault
     // for another check to find turns that off.
     static void checkConsistencyAfterEvents(Game& game, bool on) { game.checksConsistency_ = on; }

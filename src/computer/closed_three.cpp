@@ -74,7 +74,7 @@ void Computer::extendClosedThree(ComputerTurn& turn) {
         if (x == 0) {
             continue;
         }
-        const auto pattern = std::ranges::find_if(
+        const auto* const pattern = std::ranges::find_if(
             kClosedThrees, [&](const ClosedThree& p) { return p.matches(board, x); });
         // A failed further condition drops the anchor: no later pattern is tried for it.
         if (pattern == kClosedThrees.end() || !pattern->furtherHolds(board, x)) {

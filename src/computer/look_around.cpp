@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "computer/computer.h"
 
 namespace cinq {
@@ -14,21 +16,11 @@ namespace {
 // Whether `test` holds for every one of `cells`, and whether it holds for at least one.
 template <class Test>
 bool every(const Offsets& cells, Test test) {
-    for (const int k : cells) {
-        if (!test(k)) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(cells, test);
 }
 template <class Test>
 bool some(const Offsets& cells, Test test) {
-    for (const int k : cells) {
-        if (test(k)) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(cells, test);
 }
 
 }  // namespace

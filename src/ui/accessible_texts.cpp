@@ -21,9 +21,8 @@ std::string colourWord(PointColour colour) {
 std::string ofName(const std::string& name) {
     static constexpr std::array<std::string_view, 18> kVowels{
         "A", "E", "I", "O", "U", "Y", "a", "e", "i", "o", "u", "y", "É", "é", "È", "è", "Î", "î"};
-    const bool vowel = std::any_of(kVowels.begin(), kVowels.end(), [&](std::string_view v) {
-        return std::string_view(name).starts_with(v);
-    });
+    const bool vowel =
+        std::ranges::any_of(kVowels, [&](std::string_view v) { return name.starts_with(v); });
     return (vowel ? "d'" : "de ") + name;
 }
 

@@ -114,8 +114,7 @@ protected:
 
 }  // namespace
 
-FrmApropos::FrmApropos(QWidget* parent)
-    : QDialog(parent, kDialogFlags), frame_(new QWidget(this)), scrollBar_(nullptr) {
+FrmApropos::FrmApropos(QWidget* parent) : QDialog(parent, kDialogFlags), frame_(new QWidget(this)) {
     setObjectName("frmApropos");
     setWindowTitle("Cinquevole");
     nameControl(this, "Cinquevole, aide", "Règles du jeu et éléments de stratégie");

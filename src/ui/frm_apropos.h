@@ -16,8 +16,8 @@ public:
     QScrollBar* scrollBar() const { return scrollBar_; }
 
 private:
-    QWidget* frame_;
-    QScrollBar* scrollBar_;
+    QWidget* frame_ = nullptr;
+    QScrollBar* scrollBar_ = nullptr;
 };
 
 }  // namespace cinq::ui

@@ -87,7 +87,7 @@ void FrmChoix::buildNames() {
         fillBackground(strip, strips[box]);
         nameControl(strip, kStripNames[box]);
 
-        QLineEdit* edit = new QLineEdit(this);
+        auto* edit = new QLineEdit(this);
         edit->setObjectName(arrayName("txtAdversaires", static_cast<int>(box)));
         edit->setGeometry(pxRect(kNameBoxes[box]));
         edit->installEventFilter(this);

@@ -98,9 +98,8 @@ void FrmStatistique::nameSides(const std::string& player1, const std::string& pl
     for (std::size_t k = 0; k < counts_.size(); ++k) {
         const bool first = k % 2 == 0;
         const std::string& player = first ? player1 : player2;
-        updateAccessibleName(
-            counts_[k], levelWinsName(levelChoice(kColumns[k / 2].option).caption, player,
-                                      counts_[k]->text().toInt()));
+        updateAccessibleName(counts_[k], levelWinsName(levelChoice(kColumns[k / 2].option).caption,
+                                                       player, counts_[k]->text().toInt()));
         updateAccessibleName(strips_[k],
                              stripName(first ? PointColour::Green : PointColour::Red, player));
     }

@@ -62,11 +62,11 @@ TEST(Match, WonByPlayer1sClickStartsTheNextMatchWithTheOpeningPoint) {
     player1WinsByClick(t);
 
     const std::string message =
-        "message OK \"Cinquevole\" \"Joueur 1 remporte le match. Bravo!\" -> ok";
+        R"(message OK "Cinquevole" "Joueur 1 remporte le match. Bravo!" -> ok)";
     const std::vector<Moment> expected{
         {message, 5, 2, 3, 1},
         {"window statistique", 0, 0, 3, 1},
-        {"message YESNO \"Cinquevole\" \"Voulez vous rejouer\" -> oui", 0, 0, 3, 1},
+        {R"(message YESNO "Cinquevole" "Voulez vous rejouer" -> oui)", 0, 0, 3, 1},
     };
     ASSERT_EQ(watcher.moments.size(), expected.size());
     for (std::size_t k = 0; k < expected.size(); ++k) {
@@ -346,8 +346,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The next candidate is one column further right.
         BlockCase{"PointAtTopLeft", [](TestGame& g) { g.put({472}, PointColour::Green); }, 653},
         // Blocks with their lefts in columns 2 to 5 hold it; the block at column 6 is free.
-        BlockCase{"ClosedCellInColumn5", [](TestGame& g) { g.board().close(indexOf(7, 5)); },
-                  656},
+        BlockCase{"ClosedCellInColumn5", [](TestGame& g) { g.board().close(indexOf(7, 5)); }, 656},
         BlockCase{"WholeFirstBandSpoiledNextBandAfterMaximise",
                   [](TestGame& g) {
                       for (int column = 2; column <= 29; ++column) {

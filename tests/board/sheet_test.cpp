@@ -197,7 +197,7 @@ TEST(EdgeBand, NoLineRunsFromOneRowIntoTheNext) {
         EXPECT_TRUE(t.board().isOffSheet(indexOf(row + 1, 0)));
         EXPECT_TRUE(t.board().isOffSheet(indexOf(row + 1, 1)));
     }
-    EXPECT_EQ(replay::sheetPicture(t.board()).substr(0, 36 * 3),
+    EXPECT_EQ(replay::sheetPicture(t.board()).substr(0, std::size_t{36} * 3),
               std::string(35, '-') + "\n" + std::string(35, '-') + "\n--" + std::string(28, '.') +
                   "-----\n");
 }

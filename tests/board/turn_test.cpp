@@ -6,7 +6,6 @@
 namespace cinq {
 namespace {
 
-using replay::Shown;
 using test::TestGame;
 
 constexpr int kFree = 652;  // row 7, column 7: on the sheet at the design size

@@ -74,7 +74,8 @@ struct LevelCase {
     Level setting;
     const char* caption;
 };
-class LevelOptionChoice : public OptionsModelTest, public ::testing::WithParamInterface<LevelCase> {};
+class LevelOptionChoice : public OptionsModelTest,
+                          public ::testing::WithParamInterface<LevelCase> {};
 
 TEST_P(LevelOptionChoice, SelectsTheLevelSettingAtOnce) {
     // Start from another option, so that the choice is a change.

@@ -22,13 +22,13 @@ TEST_P(StatisticsNumbering, CountsEachWinInItsOwnCounter) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Counters, StatisticsNumbering,
-    ::testing::Values(std::tuple{Side::Player1, Level::Initiation, 1},
-                      std::tuple{Side::Player2, Level::Initiation, 2},
-                      std::tuple{Side::Player1, Level::One, 3}, std::tuple{Side::Player2, Level::One, 4},
-                      std::tuple{Side::Player1, Level::Two, 5},
-                      std::tuple{Side::Player2, Level::Two, 6}));
+INSTANTIATE_TEST_SUITE_P(Counters, StatisticsNumbering,
+                         ::testing::Values(std::tuple{Side::Player1, Level::Initiation, 1},
+                                           std::tuple{Side::Player2, Level::Initiation, 2},
+                                           std::tuple{Side::Player1, Level::One, 3},
+                                           std::tuple{Side::Player2, Level::One, 4},
+                                           std::tuple{Side::Player1, Level::Two, 5},
+                                           std::tuple{Side::Player2, Level::Two, 6}));
 
 // Every level setting and side has a counter of its own, and every counter belongs to one.
 TEST(StatisticsNumbering, OneCounterForEachSideAtEachLevel) {

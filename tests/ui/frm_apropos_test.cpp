@@ -36,25 +36,17 @@ public:
 protected:
     int metric(PaintDeviceMetric metric) const override {
         switch (metric) {
-            case PdmWidth:
-                return size_.width();
-            case PdmHeight:
-                return size_.height();
+            case PdmWidth: return size_.width();
+            case PdmHeight: return size_.height();
             case PdmDpiX:
             case PdmDpiY:
             case PdmPhysicalDpiX:
-            case PdmPhysicalDpiY:
-                return 96;
-            case PdmDepth:
-                return 32;
-            case PdmNumColors:
-                return 1 << 24;
-            case PdmDevicePixelRatio:
-                return 1;
-            case PdmDevicePixelRatioScaled:
-                return static_cast<int>(devicePixelRatioFScale());
-            default:
-                return QPaintDevice::metric(metric);
+            case PdmPhysicalDpiY: return 96;
+            case PdmDepth: return 32;
+            case PdmNumColors: return 1 << 24;
+            case PdmDevicePixelRatio: return 1;
+            case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+            default: return QPaintDevice::metric(metric);
         }
     }
 

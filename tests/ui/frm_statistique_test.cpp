@@ -65,8 +65,10 @@ void FrmStatistiqueTest::layout_data() {
     row(2, {2430, 600, 1005, 270}, "Niveau 2", 9.75, false, white);
     row(20, {3435, 600, 1005, 270}, "Niveau 3", 9.75, false, white);
     const std::array<int, 4> lefts{420, 1425, 2430, 3435};
-    const std::array<int, 4> green{3, 5, 7, 19}, red{4, 6, 8, 18};
-    const std::array<int, 4> count1{9, 11, 13, 17}, count2{10, 12, 14, 16};
+    const std::array<int, 4> green{3, 5, 7, 19};
+    const std::array<int, 4> red{4, 6, 8, 18};
+    const std::array<int, 4> count1{9, 11, 13, 17};
+    const std::array<int, 4> count2{10, 12, 14, 16};
     for (std::size_t c = 0; c < lefts.size(); ++c) {
         const int left = lefts[c];
         row(green[c], {left, 855, 510, 375}, "", 0, false, ui::kGreen);

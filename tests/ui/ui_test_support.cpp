@@ -91,16 +91,16 @@ ModalResponder::Answer inspect(std::function<void(QWidget*)> look, ModalResponde
 }
 
 QString caption(const QWidget* control) {
-    if (auto* label = qobject_cast<const QLabel*>(control)) {
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
         return label->text();
     }
-    if (auto* button = qobject_cast<const QAbstractButton*>(control)) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
         return button->text();
     }
-    if (auto* edit = qobject_cast<const QLineEdit*>(control)) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
         return edit->text();
     }
-    if (auto* frame = qobject_cast<const QGroupBox*>(control)) {
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
         return frame->title();
     }
     return control->windowTitle();

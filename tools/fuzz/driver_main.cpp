@@ -78,7 +78,9 @@ int main(int argc, char** argv) {
     RunSettings settings;
     long long seeds = 1;
     bool quiet = false;
-    std::string checkPath, bytesPath, scriptPath;
+    std::string checkPath;
+    std::string bytesPath;
+    std::string scriptPath;
     const std::vector<std::string> args(argv + 1, argv + argc);
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];

@@ -189,10 +189,11 @@ RunResult runSeed(const RunSettings& settings) {
             for (const std::string& f : session.failures) {
                 report += "  " + f + '\n';
             }
-            report += "script: " + path + " (cinquevole-replay < " + path +
-                      "; cinquevole-fuzz-driver --check-script " + path + ")\n" +
-                      "again: " + settings.command + " --seed " + std::to_string(settings.seed) +
-                      " --session " + std::to_string(k) + '\n';
+            report += "script: " + path;
+            report += " (cinquevole-replay < " + path;
+            report += "; cinquevole-fuzz-driver --check-script " + path + ")\n";
+            report += "again: " + settings.command + " --seed " + std::to_string(settings.seed);
+            report += " --session " + std::to_string(k) + '\n';
             run.failure = report;
             break;
         }

@@ -71,7 +71,7 @@ constexpr std::array<std::string_view, 6> kEmojiNames{"😀",  "🎲🎲",      
 constexpr std::array<std::string_view, 7> kMarkupNames{
     "<b>x</b>", "<i>Alice</i>",   "&amp;&lt;&gt;", "<img src=x>", "<a href='#'>lien</a>",
     "<br>",     "<table><tr><td>"};
-constexpr std::array<std::string_view, 5> kQuotedNames{"\"Le\\Roi\"", "l'As", "%s %n %d", "{0} {}",
+constexpr std::array<std::string_view, 5> kQuotedNames{R"("Le\Roi")", "l'As", "%s %n %d", "{0} {}",
                                                        "\\\\"};
 
 template <std::size_t N>

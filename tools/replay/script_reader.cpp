@@ -104,10 +104,9 @@ ScriptEvent read(std::string_view command, std::string_view rest) {
         if (box != "1" && box != "2") {
             throw ScriptError{"name takes a box, 1 or 2, then the text"};
         }
-        return event::TypeName{
-            box == "1" ? 0 : 1,
-            std::string(space == std::string_view::npos ? std::string_view{}
-                                                        : rest.substr(space + 1))};
+        return event::TypeName{box == "1" ? 0 : 1, std::string(space == std::string_view::npos
+                                                                   ? std::string_view{}
+                                                                   : rest.substr(space + 1))};
     }
     if (command == "rolls") {
         event::SetRolls rolls;
@@ -139,8 +138,7 @@ ScriptEvent read(std::string_view command, std::string_view rest) {
         return event::Resize{number(w[0], 0, 1'000'000), number(w[1], 0, 1'000'000)};
     }
     if (command == "window") {
-        return event::SetWindowState{
-            lookUp(kStates, exactly(rest, 1, command)[0], "window state")};
+        return event::SetWindowState{lookUp(kStates, exactly(rest, 1, command)[0], "window state")};
     }
     if (command == "click") {
         return event::Click{number(exactly(rest, 1, command)[0], 0, kSlotCount - 1)};

@@ -12,9 +12,9 @@ namespace cinq::replay {
 // What the game showed the user, in order.
 struct Shown {
     enum class Kind { Message, Options, Statistics, Help };
-    Kind kind;
-    Message message;  // for a message box
-    Answer answer;    // the button pressed
+    Kind kind = Kind::Message;
+    Message message;             // for a message box
+    Answer answer = Answer::Ok;  // the button pressed
 };
 
 // A host that answers from a script and records what it was asked to show. Message boxes take

@@ -66,10 +66,11 @@ int main(int argc, char** argv) {
         }
         const std::string& a = args[k];
         const std::string& value = args[++k];
+        if (a == "--play") {
+            return play(value);
+        }
         try {
-            if (a == "--play") {
-                return play(value);
-            } else if (a == "--seed") {
+            if (a == "--seed") {
                 settings.seed = std::stoull(value);
             } else if (a == "--events") {
                 settings.events = std::stoll(value);

@@ -63,18 +63,17 @@ const FaultCase kStateFaults[] = {
          t.state().lastComputerPoint = c + 140;
      },
      "click 1", "outside the game's extent"},
-    {"LastComputerPointStale", [](TestGame& t) { t.state().lastComputerPoint = c; },
-     "key other", "LastComputerPoint"},
-    {"GamesOutOfRange", [](TestGame& t) { t.state().gamesPlayer1 = 5; }, "key other",
-     "games 5 0"},
-    {"SetsOutOfRange", [](TestGame& t) { t.state().setsPlayer2 = 3; }, "key other",
-     "sets 0 3"},
-    {"StatisticsWithoutScore", [](TestGame& t) { t.statistics.countWin(Side::Player1, Level::Initiation); },
-     "key other", "statistics hold 1 games"},
+    {"LastComputerPointStale", [](TestGame& t) { t.state().lastComputerPoint = c; }, "key other",
+     "LastComputerPoint"},
+    {"GamesOutOfRange", [](TestGame& t) { t.state().gamesPlayer1 = 5; }, "key other", "games 5 0"},
+    {"SetsOutOfRange", [](TestGame& t) { t.state().setsPlayer2 = 3; }, "key other", "sets 0 3"},
+    {"StatisticsWithoutScore",
+     [](TestGame& t) { t.statistics.countWin(Side::Player1, Level::Initiation); }, "key other",
+     "statistics hold 1 games"},
     {"SightOffTheLargestSheet", [](TestGame& t) { t.state().sightIndex = indexOf(0, 3); },
      "key other", "outside the largest sheet"},
-    {"StatusOfTheWrongPlayer", [](TestGame& t) { t.state().turn = PointColour::Red; },
-     "key other", "does not name the player to move"},
+    {"StatusOfTheWrongPlayer", [](TestGame& t) { t.state().turn = PointColour::Red; }, "key other",
+     "does not name the player to move"},
     {"ClosedWithoutFrame", [](TestGame& t) { t.board().close(c + 70); }, "click 1",
      "closed slots but no frame"},
     {"SheetNotARectangle", [](TestGame& t) { t.board().applySheetRectangle(15, 25); },
@@ -110,7 +109,8 @@ const FaultCase kTransitionFaults[] = {
          t.state().gamesPlayer2 = 2;
      },
      "click 700", "no single scored game explains"},
-    {"ScoreNotCounted", [](TestGame& t) { t.statistics.countWin(Side::Player1, Level::Initiation); }, "click 700",
+    {"ScoreNotCounted",
+     [](TestGame& t) { t.statistics.countWin(Side::Player1, Level::Initiation); }, "click 700",
      "expected games 1-0"},
     {"ScoreAtTheWrongLevel",
      [](TestGame& t) {
@@ -124,8 +124,7 @@ const FaultCase kTransitionFaults[] = {
          t.state().gamesPlayer2 = 1;
      },
      "size 9000 6540", "scored a game"},
-    {"SightJumped", [](TestGame& t) { t.state().sightIndex += 2; }, "key right",
-     "moved the sight"},
+    {"SightJumped", [](TestGame& t) { t.state().sightIndex += 2; }, "key right", "moved the sight"},
     {"TurnChangedByAMenu",
      [](TestGame& t) {
          t.state().turn = PointColour::Red;
@@ -216,7 +215,7 @@ TEST(Invariants, AGameWonByFiveMustCloseEveryPointPlayedInIt) {
         t.board().close(c + k);
     }
     t.state().drawing = {{Shape::Kind::Line, 1, 1, 2, 2, kPaletteBlack},
-                              {Shape::Kind::Rectangle, 1, 1, 2, 2, kPaletteDarkGreen}};
+                         {Shape::Kind::Rectangle, 1, 1, 2, 2, kPaletteDarkGreen}};
     t.statistics.countWin(Side::Player1, Level::Initiation);
     t.state().gamesPlayer1 = 1;
     GameAccess::resetGame(t.game);

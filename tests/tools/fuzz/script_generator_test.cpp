@@ -181,7 +181,8 @@ TEST(Generator, ARunCoversEveryCommandAndEveryAnswer) {
     std::map<std::string, int> seen;
     std::size_t longestName = 0;
     bool controlCharacter = false;
-    int belowMinimum = 0, aboveMaximum = 0;
+    int belowMinimum = 0;
+    int aboveMaximum = 0;
     for (std::uint64_t seed = 1; seed <= 3; ++seed) {
         for (const std::string& line : scriptOf(seed, 3'000)) {
             for (std::size_t n = 1; n <= line.size() && n <= 20; ++n) {
@@ -194,7 +195,8 @@ TEST(Generator, ARunCoversEveryCommandAndEveryAnswer) {
                         return static_cast<unsigned char>(ch) < 32;
                     });
             }
-            int w = 0, h = 0;
+            int w = 0;
+            int h = 0;
             if (std::sscanf(line.c_str(), "size %d %d", &w, &h) == 2) {
                 belowMinimum += w < kDesignOuterSize.width || h < kDesignOuterSize.height;
                 aboveMaximum += w > kLargestOuterSize.width || h > kLargestOuterSize.height;
