@@ -7,7 +7,7 @@ packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl
 libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
 clang clang-tidy libclang-rt-14-dev \
 dpkg-dev desktop-file-utils appstream \
-xvfb openbox xdotool dbus-daemon at-spi2-core python3-pyatspi"
+xvfb openbox xdotool dbus-daemon at-spi2-core python3-pyatspi valgrind"
 
 missing=""
 for p in $packages; do
