@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/types.h"
+
+// The shape of a line through a point, looked up from the ten cells around it.
+//
+// A line key holds the five cells on each side of a point along one direction, two bits a cell
+// (the Stone codes), nearest first: bits 0-9 the cells before the point (farthest in bits 8-9),
+// bits 10-19 the cells after it (nearest in bits 10-11). A wall and the other side's stone block
+// a line alike.
+namespace engine {
+
+constexpr int kLineReach = 5;
+constexpr int kKeyBits = 4 * kLineReach;
+constexpr std::uint32_t kKeyCount = 1U << kKeyBits;
+
+// The bit offset in a key of the cell `distance` steps away (negative: before the point).
+constexpr int keyShift(int distance) {
+    return distance < 0 ? 2 * (kLineReach + distance) : 2 * (kLineReach - 1 + distance);
+}
+
+// The pattern per side of every key, for one rule. Built once per rule and shared, and freed when
+// the program ends.
+class LineTable {
+public:
+    static const LineTable& get(Rule rule);
+
+    Pattern pattern(std::uint32_t key, Side side) const {
+        const auto both = cells_[(key >> shift_) & mask_];
+        return static_cast<Pattern>(side == Side::Black ? (both & 0xF) : (both >> 4));
+    }
+
+private:
+    explicit LineTable(Rule rule);
+    // Five or more needs only the four nearest cells on each side: a table 16 times smaller,
+    // which stays in the cache.
+    std::uint32_t shift_;
+    std::uint32_t mask_;
+    std::vector<std::uint8_t> cells_;
+};
+
+// What a point threatens and is worth to one side, from its four patterns.
+struct CellValue {
+    Threat threat = Threat::None;
+    std::int16_t score = 0;
+};
+
+// The value of every combination of four patterns, indexed by patternsKey().
+class ThreatTable {
+public:
+    static const ThreatTable& get();
+
+    static unsigned patternsKey(Pattern a, Pattern b, Pattern c, Pattern d) {
+        return static_cast<unsigned>(a) | static_cast<unsigned>(b) << 4U |
+               static_cast<unsigned>(c) << 8U | static_cast<unsigned>(d) << 12U;
+    }
+    const CellValue& value(unsigned key) const { return values_[key]; }
+
+private:
+    ThreatTable();
+    std::vector<CellValue> values_;
+};
+
+// The shape that a point of one side makes on one line, computed from first principles: the
+// reference that the tables are built from and tested against. `line` holds 2 * kLineReach + 1
+// cells, the point in the middle: 0 empty, 1 own stone, 2 blocked.
+Pattern classifyLine(const std::uint8_t* line, Rule rule);
+
+}  // namespace engine

@@ -1,0 +1,454 @@
+#include "engine/search.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace engine {
+namespace {
+
+constexpr std::size_t kThreatCacheSize = std::size_t{1} << 16U;
+constexpr std::uint64_t kThreesSalt = 0x9E3779B97F4A7C15ULL;
+constexpr int kMaxPly = 120;
+// Shares of what is left of the budget, stage by stage.
+constexpr double kFoursShare = 0.10;
+constexpr double kThreesShare = 0.15;
+constexpr double kDefenceShare = 0.15;
+// The main search starts no new iteration past this share of its own time.
+constexpr double kSoftShare = 0.45;
+// How many of the ordered moves a quiet node searches, at depth d: kWidth + 2 d.
+constexpr int kWidth = 8;
+constexpr std::size_t kDefenceCandidates = 30;
+
+std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+// The cell nearest the centre that is free: the first stone, or a move on a board with no
+// stones but walls.
+int centralCell(const Position& position) {
+    int best = kNoCell;
+    int bestDistance = 1 << 30;
+    const int cx = position.width() - 1;
+    const int cy = position.height() - 1;
+    for (int y = 0; y < position.height(); ++y) {
+        for (int x = 0; x < position.width(); ++x) {
+            const int c = Position::cell(x, y);
+            const int distance = (2 * x - cx) * (2 * x - cx) + (2 * y - cy) * (2 * y - cy);
+            if (position.isEmpty(c) && distance < bestDistance) {
+                best = c;
+                bestDistance = distance;
+            }
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+Search::Search(std::size_t tableBytes)
+    : table_(tableBytes), threatFailures_(kThreatCacheSize), history_(2 * kCells, 0) {}
+
+void Search::clear() {
+    table_.clear();
+    std::fill(threatFailures_.begin(), threatFailures_.end(), ThreatEntry{});
+    std::fill(history_.begin(), history_.end(), 0);
+    killers_ = {};
+}
+
+void Search::beginStage(double share) {
+    if (limits_.nodes > 0) {
+        const std::uint64_t left = limits_.nodes > nodes_ ? limits_.nodes - nodes_ : 0;
+        stage_.nodeLimit = nodes_ + static_cast<std::uint64_t>(static_cast<double>(left) * share);
+        return;
+    }
+    const auto budget = std::chrono::milliseconds(limits_.milliseconds);
+    const auto now = Clock::now();
+    const auto left = std::max(Clock::duration::zero(), start_ + budget - now);
+    stage_.deadline = now + std::chrono::duration_cast<Clock::duration>(left * share);
+}
+
+bool Search::outOfTime() {
+    if (stopped_) return true;
+    if (limits_.nodes > 0) {
+        stopped_ = nodes_ >= stage_.nodeLimit;
+    } else if ((nodes_ & 255U) == 0) {
+        stopped_ = Clock::now() >= stage_.deadline;
+    }
+    return stopped_;
+}
+
+// ---- Threat-space search -------------------------------------------------------------------
+
+int Search::attack(Position& position, int depth, bool threes) {
+    const Side us = position.toMove();
+    const Side them = opponent(us);
+    if (const int five = position.fivePoint(us); five != kNoCell) return five;
+    ++nodes_;
+    if (outOfTime()) return kNoCell;
+    if (const int block = position.fivePoint(them); block != kNoCell) {
+        // Forced: block, and go on only if a threat of ours still stands.
+        if (position.threatCount(them, Threat::Five) > 1) return kNoCell;
+        position.play(block);
+        const bool wins = defend(position, depth, threes);
+        position.undo();
+        return wins ? block : kNoCell;
+    }
+    if (depth <= 0) {
+        depthCut_ = true;
+        return kNoCell;
+    }
+    const std::uint64_t key = position.hash() ^ (threes ? kThreesSalt : 0);
+    ThreatEntry& cached = threatFailures_[key & (kThreatCacheSize - 1)];
+    if (cached.key == key && cached.depth >= depth) return kNoCell;
+
+    // Against an open three of theirs only fours keep the initiative.
+    const bool foursOnly = !threes || position.threatCount(them, Threat::OpenFour) > 0;
+    const Threat weakest = foursOnly ? Threat::Four : Threat::Three;
+    std::vector<std::pair<int, int>> moves;
+    position.forEachThreat(us, [&](int c) {
+        const Threat t = position.threat(us, c);
+        if (t >= weakest) moves.emplace_back(-(static_cast<int>(t) * 10000 + position.score(us, c)), c);
+    });
+    std::sort(moves.begin(), moves.end());
+    for (const auto& [order, move] : moves) {
+        position.play(move);
+        const bool wins = defend(position, depth - 1, threes);
+        position.undo();
+        if (wins) return move;
+        if (stopped_) return kNoCell;
+    }
+    cached = {key, static_cast<std::int8_t>(std::min(depth, 127))};
+    return kNoCell;
+}
+
+bool Search::defend(Position& position, int depth, bool threes) {
+    const Side us = position.toMove();
+    const Side them = opponent(us);
+    if (position.fivePoint(us) != kNoCell) return false;
+    const int fives = position.threatCount(them, Threat::Five);
+    if (fives >= 2) return true;
+    if (fives == 1) {
+        position.play(position.fivePoint(them));
+        const bool lost = attack(position, depth, threes) != kNoCell;
+        position.undo();
+        return lost;
+    }
+    if (!threes || position.threatCount(them, Threat::OpenFour) == 0) return false;
+    ++nodes_;
+    if (outOfTime()) return false;
+    std::vector<int> replies;
+    position.defences(them, replies);
+    position.forEachThreat(us, [&](int c) {
+        if (position.threat(us, c) >= Threat::Four &&
+            std::find(replies.begin(), replies.end(), c) == replies.end())
+            replies.push_back(c);
+    });
+    for (const int reply : replies) {
+        position.play(reply);
+        const bool lost = attack(position, depth, threes) != kNoCell;
+        position.undo();
+        if (!lost) return false;
+    }
+    return !stopped_;
+}
+
+int Search::solveDeepening(Position& position, int maxDepth, bool threes, int step) {
+    for (int depth = std::min(2, maxDepth); depth <= maxDepth; depth += step) {
+        depthCut_ = false;
+        const int move = attack(position, depth, threes);
+        if (move != kNoCell) return move;
+        if (stopped_ || !depthCut_) break;
+    }
+    return kNoCell;
+}
+
+int Search::solve(Position& position, int maxDepth, bool threes, std::uint64_t nodeLimit) {
+    limits_ = {};
+    limits_.nodes = nodeLimit > 0 ? nodeLimit : ~std::uint64_t{0};
+    nodes_ = 0;
+    stopped_ = false;
+    beginStage(1.0);
+    return solveDeepening(position, maxDepth, threes, 1);
+}
+
+// ---- Principal variation search ------------------------------------------------------------
+
+int Search::evaluate(const Position& position) const {
+    const Side us = position.toMove();
+    const Side them = opponent(us);
+    int score = position.scoreSum(us) - position.scoreSum(them);
+    if (position.threatCount(them, Threat::Four) == 0) {
+        if (position.threatCount(us, Threat::FourThree) > 0) {
+            score += 3000;
+        } else if (position.threatCount(us, Threat::ThreeThree) > 0) {
+            score += 1500;
+        }
+    }
+    return std::clamp(score, -kWinThreshold + 1, kWinThreshold - 1);
+}
+
+void Search::orderedMoves(Position& position, int ply, int ttMove, std::vector<int>& moves,
+                          bool& forced) {
+    const Side us = position.toMove();
+    const Side them = opponent(us);
+    moves.clear();
+    forced = true;
+    if (const int block = position.fivePoint(them); block != kNoCell) {
+        moves.push_back(block);
+        return;
+    }
+    if (position.threatCount(them, Threat::OpenFour) > 0) {
+        position.defences(them, moves);
+        position.forEachThreat(us, [&](int c) {
+            if (position.threat(us, c) >= Threat::Four &&
+                std::find(moves.begin(), moves.end(), c) == moves.end())
+                moves.push_back(c);
+        });
+    } else {
+        forced = false;
+        position.forEachNearCell([&](int c) { moves.push_back(c); });
+    }
+    const auto& killers = killers_[at(std::min(ply, 127))];
+    const int side = index(us);
+    std::vector<std::pair<int, int>> scored;
+    scored.reserve(moves.size());
+    for (const int c : moves) {
+        int s = position.score(us, c) * 4 + position.score(them, c) * 3;
+        s += history_[at(side * kCells + c)] / 16;
+        if (c == ttMove) s += 1 << 28;
+        if (c == killers[0] || c == killers[1]) s += 1 << 20;
+        scored.emplace_back(-s, c);
+    }
+    std::stable_sort(scored.begin(), scored.end());
+    for (std::size_t i = 0; i < scored.size(); ++i) moves[i] = scored[i].second;
+}
+
+int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int ply) {
+    ++nodes_;
+    if (outOfTime()) return 0;
+    const Side us = position.toMove();
+    const Side them = opponent(us);
+    if (position.fivePoint(us) != kNoCell) return kWin - ply - 1;
+    const int theirFives = position.threatCount(them, Threat::Five);
+    if (theirFives >= 2) return -(kWin - ply - 2);
+    if (theirFives == 0 && position.threatCount(them, Threat::Four) == 0 &&
+        position.threatCount(us, Threat::OpenFour) > 0)
+        return kWin - ply - 3;
+
+    alpha = std::max(alpha, -(kWin - ply));
+    beta = std::min(beta, kWin - ply - 1);
+    if (alpha >= beta) return alpha;
+
+    const std::uint64_t key = position.hash();
+    int ttMove = kNoCell;
+    if (const TableEntry* entry = table_.probe(key)) {
+        ttMove = entry->move;
+        if (entry->depth >= depth) {
+            const int s = TranspositionTable::scoreFromTable(entry->score, ply);
+            if (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && s >= beta) ||
+                (entry->bound == Bound::Upper && s <= alpha))
+                return s;
+        }
+    }
+    if (depth <= 0 || ply >= kMaxPly) return evaluate(position);
+
+    std::vector<int> moves;
+    bool forced = false;
+    orderedMoves(position, ply, ttMove, moves, forced);
+    if (moves.empty()) return forced ? -(kWin - ply - 4) : 0;
+    if (!forced) moves.resize(std::min(moves.size(), at(kWidth + 2 * depth)));
+    const int extension = forced && ply < 2 * rootDepth_ ? 1 : 0;
+    const int newDepth = depth - 1 + extension;
+
+    const int alphaIn = alpha;
+    int best = -kInfinity;
+    int bestMove = kNoCell;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const int move = moves[i];
+        position.play(move);
+        int s = 0;
+        if (i == 0) {
+            s = -alphaBeta(position, newDepth, -beta, -alpha, ply + 1);
+        } else {
+            const int reduction = !forced && depth >= 3 && i >= 4 ? (i >= 12 ? 2 : 1) : 0;
+            s = -alphaBeta(position, newDepth - reduction, -alpha - 1, -alpha, ply + 1);
+            if (s > alpha && reduction > 0)
+                s = -alphaBeta(position, newDepth, -alpha - 1, -alpha, ply + 1);
+            if (s > alpha && s < beta) s = -alphaBeta(position, newDepth, -beta, -alpha, ply + 1);
+        }
+        position.undo();
+        if (stopped_) return 0;
+        if (s > best) {
+            best = s;
+            bestMove = move;
+            if (s > alpha) {
+                alpha = s;
+                if (s >= beta) {
+                    auto& killers = killers_[at(std::min(ply, 127))];
+                    if (killers[0] != move) {
+                        killers[1] = killers[0];
+                        killers[0] = move;
+                    }
+                    history_[at(index(us) * kCells + move)] += depth * depth;
+                    break;
+                }
+            }
+        }
+    }
+    const Bound bound = best >= beta ? Bound::Lower : (best > alphaIn ? Bound::Exact : Bound::Upper);
+    table_.store(key, bestMove, best, depth, bound, ply);
+    return best;
+}
+
+std::vector<int> Search::keepDefences(Position& position, const std::vector<int>& candidates) {
+    const Side us = position.toMove();
+    const Side them = opponent(us);
+    // Would they win by force if we passed?
+    position.setToMove(them);
+    int threatDepth = 0;
+    bool byThrees = false;
+    if (solveDeepening(position, 30, false, 1) != kNoCell) {
+        threatDepth = 30;
+    } else if (!stopped_) {
+        for (int depth = 2; depth <= 12 && threatDepth == 0 && !stopped_; depth += 3) {
+            depthCut_ = false;
+            if (attack(position, depth, true) != kNoCell) {
+                threatDepth = depth;
+                byThrees = true;
+            } else if (!depthCut_) {
+                break;
+            }
+        }
+    }
+    position.setToMove(us);
+    if (threatDepth == 0 || stopped_) return candidates;
+
+    std::vector<int> kept;
+    const std::size_t checked = std::min(candidates.size(), kDefenceCandidates);
+    for (std::size_t i = 0; i < checked && !stopped_; ++i) {
+        position.play(candidates[i]);
+        bool refuted = solveDeepening(position, 30, false, 1) == kNoCell;
+        if (refuted && byThrees && !stopped_) refuted = attack(position, threatDepth, true) == kNoCell;
+        position.undo();
+        if (refuted && !stopped_) kept.push_back(candidates[i]);
+    }
+    if (stopped_) {
+        // Unfinished: what was not checked stays a candidate.
+        for (std::size_t i = kept.empty() ? 0 : checked; i < candidates.size(); ++i) {
+            if (std::find(kept.begin(), kept.end(), candidates[i]) == kept.end())
+                kept.push_back(candidates[i]);
+        }
+        stopped_ = false;
+    }
+    return kept.empty() ? candidates : kept;
+}
+
+SearchResult Search::choose(Position& position, const Limits& limits) {
+    limits_ = limits;
+    start_ = Clock::now();
+    nodes_ = 0;
+    stopped_ = false;
+    table_.nextSearch();
+    SearchResult result;
+    const auto finish = [&](int move, std::string stage) {
+        result.move = move;
+        result.stage = std::move(stage);
+        result.nodes = nodes_;
+        result.milliseconds = static_cast<int>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count());
+        return result;
+    };
+    const Side us = position.toMove();
+    const Side them = opponent(us);
+
+    bool anyNear = false;
+    position.forEachNearCell([&](int) { anyNear = true; });
+    if (!anyNear) return finish(centralCell(position), "opening");
+    if (const int five = position.fivePoint(us); five != kNoCell) {
+        result.score = kWin - 1;
+        return finish(five, "five");
+    }
+    if (const int block = position.fivePoint(them); block != kNoCell) {
+        if (position.threatCount(them, Threat::Five) > 1) result.score = -(kWin - 2);
+        return finish(block, "block");
+    }
+
+    beginStage(kFoursShare);
+    if (const int win = solveDeepening(position, 40, false, 1); win != kNoCell) {
+        result.score = kWin - 3;
+        return finish(win, "vcf");
+    }
+    stopped_ = false;
+    beginStage(kThreesShare);
+    if (const int win = solveDeepening(position, 14, true, 3); win != kNoCell) {
+        result.score = kWin - 5;
+        return finish(win, "vct");
+    }
+    stopped_ = false;
+
+    std::vector<int> rootMoves;
+    bool forced = false;
+    orderedMoves(position, 0, kNoCell, rootMoves, forced);
+    if (rootMoves.empty()) {
+        // Every reply loses: make it as long as possible with the best-looking cell.
+        position.forEachNearCell([&](int c) { rootMoves.push_back(c); });
+        if (rootMoves.empty()) return finish(centralCell(position), "search");
+    }
+    beginStage(kDefenceShare);
+    rootMoves = keepDefences(position, rootMoves);
+    stopped_ = false;
+    if (rootMoves.size() > 40) rootMoves.resize(40);
+
+    beginStage(1.0);
+    const auto mainStart = Clock::now();
+    const auto soft = limits_.nodes > 0 ? std::chrono::nanoseconds(0)
+                                        : std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                              (stage_.deadline - mainStart) * kSoftShare);
+    const std::uint64_t mainNodes = nodes_;
+    const std::uint64_t softNodes =
+        limits_.nodes > 0
+            ? static_cast<std::uint64_t>(static_cast<double>(stage_.nodeLimit - nodes_) * kSoftShare)
+            : 0;
+
+    int bestMove = rootMoves.front();
+    int bestScore = 0;
+    for (int depth = 1; depth <= limits_.maxDepth; ++depth) {
+        rootDepth_ = depth;
+        int alpha = -kInfinity;
+        int iterationBest = kNoCell;
+        int iterationScore = -kInfinity;
+        for (std::size_t i = 0; i < rootMoves.size(); ++i) {
+            position.play(rootMoves[i]);
+            int s = 0;
+            if (i == 0) {
+                s = -alphaBeta(position, depth - 1, -kInfinity, -alpha, 1);
+            } else {
+                const int reduction = depth >= 3 && i >= 6 ? 1 : 0;
+                s = -alphaBeta(position, depth - 1 - reduction, -alpha - 1, -alpha, 1);
+                if (s > alpha) s = -alphaBeta(position, depth - 1, -kInfinity, -alpha, 1);
+            }
+            position.undo();
+            if (stopped_) break;
+            if (s > iterationScore) {
+                iterationScore = s;
+                iterationBest = rootMoves[i];
+                alpha = std::max(alpha, s);
+                // The best so far goes first for the next iteration.
+                std::rotate(rootMoves.begin(), rootMoves.begin() + static_cast<std::ptrdiff_t>(i),
+                            rootMoves.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            }
+        }
+        if (iterationBest != kNoCell) {
+            bestMove = iterationBest;
+            bestScore = iterationScore;
+        }
+        if (stopped_) break;
+        result.depth = depth;
+        if (isWin(bestScore) || isLoss(bestScore) || rootMoves.size() == 1) break;
+        const bool pastSoft = limits_.nodes > 0 ? nodes_ - mainNodes >= softNodes
+                                                : Clock::now() - mainStart >= soft;
+        if (pastSoft) break;
+    }
+    result.score = bestScore;
+    return finish(bestMove, "search");
+}
+
+}  // namespace engine

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/position.h"
+#include "engine/transposition.h"
+
+// The engine's choice of a move: threat-space search for a forced win by fours, then by threes
+// and fours, a check of the opponent's forced wins, then an iterative-deepening principal
+// variation search over the moves that are left.
+namespace engine {
+
+struct Limits {
+    // Wall-clock budget for the move, in milliseconds; not read when `nodes` is set.
+    int milliseconds = 100;
+    // A node limit instead of a clock: the search is then fully deterministic.
+    std::uint64_t nodes = 0;
+    int maxDepth = 40;
+};
+
+struct SearchResult {
+    int move = kNoCell;
+    int score = 0;
+    int depth = 0;
+    std::uint64_t nodes = 0;
+    int milliseconds = 0;
+    // What decided the move: "opening", "five", "block", "vcf", "vct", "search".
+    std::string stage;
+};
+
+class Search {
+public:
+    explicit Search(std::size_t tableBytes = std::size_t{64} << 20U);
+
+    SearchResult choose(Position& position, const Limits& limits);
+    // Forgets what earlier searches learned (a new game).
+    void clear();
+
+    // The first move of a forced win for the side to move, by fours alone (`threes` false) or by
+    // threes and fours, within `maxDepth` attacking moves; kNoCell when none is found.
+    int solve(Position& position, int maxDepth, bool threes, std::uint64_t nodeLimit = 0);
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    struct Stage {
+        std::uint64_t nodeLimit;
+        Clock::time_point deadline;
+    };
+
+    // Threat-space search: the attacker to move (attack) or the defender after a threat (defend).
+    int attack(Position& position, int depth, bool threes);
+    bool defend(Position& position, int depth, bool threes);
+    int solveDeepening(Position& position, int maxDepth, bool threes, int step);
+
+    int alphaBeta(Position& position, int depth, int alpha, int beta, int ply);
+    int evaluate(const Position& position) const;
+    void orderedMoves(Position& position, int ply, int ttMove, std::vector<int>& moves,
+                      bool& forced);
+    std::vector<int> keepDefences(Position& position, const std::vector<int>& candidates);
+
+    void beginStage(double share);
+    bool outOfTime();
+
+    TranspositionTable table_;
+    struct ThreatEntry {
+        std::uint64_t key = 0;
+        std::int8_t depth = -1;
+    };
+    std::vector<ThreatEntry> threatFailures_;
+
+    std::array<std::array<int, 2>, 128> killers_{};
+    std::vector<int> history_;
+
+    Limits limits_;
+    Clock::time_point start_;
+    Stage stage_{};
+    std::uint64_t nodes_ = 0;
+    bool stopped_ = false;
+    bool depthCut_ = false;
+    int rootDepth_ = 0;
+};
+
+}  // namespace engine

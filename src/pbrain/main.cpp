@@ -1,0 +1,39 @@
+// pbrain-cinquevole: the engine, or the game's computer at one of its levels, as a Gomocup
+// ("pbrain") program on standard input and output.
+#include <iostream>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "pbrain/engine_player.h"
+#include "pbrain/protocol.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: pbrain-cinquevole [--level 0|1|2]\n"
+    "Speaks the Gomocup protocol on standard input and output. Without --level it plays with\n"
+    "its own engine; --level N plays as the game's computer at level N (0 is the initiation).\n";
+
+}  // namespace
+
+int main(int argc, [[maybe_unused]] char** argv) {
+    std::ios::sync_with_stdio(false);
+    std::unique_ptr<pbrain::Player> player;
+    std::string name = "pbrain-cinquevole";
+    if (argc == 1) {
+        player = std::make_unique<pbrain::EnginePlayer>();
+    } else {
+        std::cerr << kUsage;
+        return 2;
+    }
+    pbrain::Protocol protocol(*player, std::cout,
+                              "name=\"" + name +
+                                  "\", version=\"1.0.0\", author=\"The Cinquevole developers\", "
+                                  "country=\"France\", www=\"https://github.com/cinquevole\"");
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!protocol.handle(line)) break;
+    }
+    return 0;
+}
