@@ -29,9 +29,11 @@ public:
     static const LineTable& get(Rule rule);
 
     Pattern pattern(std::uint32_t key, Side side) const {
-        const auto both = cells_[(key >> shift_) & mask_];
-        return static_cast<Pattern>(side == Side::Black ? (both & 0xF) : (both >> 4));
+        const unsigned both = patterns(key);
+        return static_cast<Pattern>(side == Side::Black ? (both & 0xFU) : (both >> 4U));
     }
+    // Both sides' patterns at once: black in the low four bits, white in the high four.
+    unsigned patterns(std::uint32_t key) const { return cells_[(key >> shift_) & mask_]; }
 
 private:
     explicit LineTable(Rule rule);

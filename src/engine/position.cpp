@@ -107,13 +107,14 @@ void Position::refresh(int cell) {
 
 void Position::refreshDirection(int cell, std::size_t direction) {
     const unsigned shift = 4 * static_cast<unsigned>(direction);
-    for (const Side side : {Side::Black, Side::White}) {
-        auto& key = patterns_[ix(index(side))][ix(cell)];
-        const auto pattern = static_cast<unsigned>(lines_->pattern(keys_[direction][ix(cell)], side));
+    const unsigned both = lines_->patterns(keys_[direction][ix(cell)]);
+    for (std::size_t side = 0; side < 2; ++side) {
+        auto& key = patterns_[side][ix(cell)];
+        const unsigned pattern = side == 0 ? (both & 0xFU) : (both >> 4U);
         const auto updated = static_cast<std::uint16_t>((key & ~(0xFU << shift)) | pattern << shift);
         if (updated == key) continue;
         key = updated;
-        setValue(side, cell, threats_->value(key));
+        setValue(side == 0 ? Side::Black : Side::White, cell, threats_->value(key));
     }
 }
 

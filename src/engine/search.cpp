@@ -18,6 +18,7 @@ constexpr double kSoftShare = 0.45;
 // How many of the ordered moves a quiet node searches, at depth d: kWidth + 2 d.
 constexpr int kWidth = 8;
 constexpr std::size_t kDefenceCandidates = 30;
+constexpr std::size_t kRootWidth = 40;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -185,8 +186,8 @@ int Search::evaluate(const Position& position) const {
     return std::clamp(score, -kWinThreshold + 1, kWinThreshold - 1);
 }
 
-void Search::orderedMoves(Position& position, int ply, int ttMove, std::vector<int>& moves,
-                          bool& forced) {
+void Search::orderedMoves(Position& position, int ply, int ttMove, std::size_t width,
+                          std::vector<int>& moves, bool& forced) {
     const Side us = position.toMove();
     const Side them = opponent(us);
     moves.clear();
@@ -217,8 +218,12 @@ void Search::orderedMoves(Position& position, int ply, int ttMove, std::vector<i
         if (c == killers[0] || c == killers[1]) s += 1 << 20;
         scored.emplace_back(-s, c);
     }
-    std::stable_sort(scored.begin(), scored.end());
-    for (std::size_t i = 0; i < scored.size(); ++i) moves[i] = scored[i].second;
+    // Cells are unique, so the order is total and the same on every run.
+    const std::size_t kept = forced ? scored.size() : std::min(width, scored.size());
+    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(kept),
+                      scored.end());
+    moves.resize(kept);
+    for (std::size_t i = 0; i < kept; ++i) moves[i] = scored[i].second;
 }
 
 int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int ply) {
@@ -252,9 +257,8 @@ int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int pl
 
     std::vector<int> moves;
     bool forced = false;
-    orderedMoves(position, ply, ttMove, moves, forced);
+    orderedMoves(position, ply, ttMove, at(kWidth + 2 * depth), moves, forced);
     if (moves.empty()) return forced ? -(kWin - ply - 4) : 0;
-    if (!forced) moves.resize(std::min(moves.size(), at(kWidth + 2 * depth)));
     const int extension = forced && ply < 2 * rootDepth_ ? 1 : 0;
     const int newDepth = depth - 1 + extension;
 
@@ -386,7 +390,7 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
 
     std::vector<int> rootMoves;
     bool forced = false;
-    orderedMoves(position, 0, kNoCell, rootMoves, forced);
+    orderedMoves(position, 0, kNoCell, kRootWidth, rootMoves, forced);
     if (rootMoves.empty()) {
         // Every reply loses: make it as long as possible with the best-looking cell.
         position.forEachNearCell([&](int c) { rootMoves.push_back(c); });
@@ -395,7 +399,6 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
     beginStage(kDefenceShare);
     rootMoves = keepDefences(position, rootMoves);
     stopped_ = false;
-    if (rootMoves.size() > 40) rootMoves.resize(40);
 
     beginStage(1.0);
     const auto mainStart = Clock::now();

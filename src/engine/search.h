@@ -58,8 +58,10 @@ private:
 
     int alphaBeta(Position& position, int depth, int alpha, int beta, int ply);
     int evaluate(const Position& position) const;
-    void orderedMoves(Position& position, int ply, int ttMove, std::vector<int>& moves,
-                      bool& forced);
+    // The moves worth searching, best first: the answers to a threat when there is one (`forced`),
+    // else the `width` best cells near the stones.
+    void orderedMoves(Position& position, int ply, int ttMove, std::size_t width,
+                      std::vector<int>& moves, bool& forced);
     std::vector<int> keepDefences(Position& position, const std::vector<int>& candidates);
 
     void beginStage(double share);

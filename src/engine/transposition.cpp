@@ -2,29 +2,36 @@
 
 #include <algorithm>
 #include <bit>
+#include <new>
 
 namespace engine {
 
 TranspositionTable::TranspositionTable(std::size_t bytes) {
     const std::size_t wanted = std::max<std::size_t>(bytes / sizeof(TableEntry), 1024);
-    const std::size_t count = std::bit_floor(wanted);
-    entries_.resize(count);
-    mask_ = count - 1;
+    mask_ = std::bit_floor(wanted) - 1;
+    allocate();
+}
+
+void TranspositionTable::allocate() {
+    entries_.reset();
+    auto* memory = static_cast<TableEntry*>(std::calloc(mask_ + 1, sizeof(TableEntry)));
+    if (memory == nullptr) throw std::bad_alloc();
+    entries_.reset(memory);
 }
 
 void TranspositionTable::clear() {
-    std::fill(entries_.begin(), entries_.end(), TableEntry{});
+    allocate();
     age_ = 0;
 }
 
 const TableEntry* TranspositionTable::probe(std::uint64_t key) const {
-    const TableEntry& entry = entries_[key & mask_];
+    const TableEntry& entry = entries_.get()[key & mask_];
     return entry.key == key && entry.bound != Bound::None ? &entry : nullptr;
 }
 
 void TranspositionTable::store(std::uint64_t key, int move, int score, int depth, Bound bound,
                                int ply) {
-    TableEntry& entry = entries_[key & mask_];
+    TableEntry& entry = entries_.get()[key & mask_];
     if (entry.key == key || entry.age != age_ || depth >= entry.depth) {
         if (isWin(score)) score += ply;
         if (isLoss(score)) score -= ply;

@@ -2,12 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <memory>
 
 #include "engine/types.h"
 
 // The transposition table: what the search learned of a position, found again by its hash. One
-// 16-byte entry per slot; a slot keeps the deeper result unless it is left over from an earlier
+// 16-byte entry per slot (all zero bytes: empty); a slot keeps the deeper result unless it is left over from an earlier
 // search. Win and loss scores are stored as distances from the position itself.
 namespace engine {
 
@@ -22,6 +23,8 @@ struct TableEntry {
     std::uint8_t age = 0;
 };
 
+static_assert(sizeof(TableEntry) == 16);
+
 class TranspositionTable {
 public:
     explicit TranspositionTable(std::size_t bytes);
@@ -35,10 +38,17 @@ public:
 
     // A stored score seen from a node `ply` plies below the root.
     static int scoreFromTable(int score, int ply);
-    std::size_t size() const { return entries_.size(); }
+    std::size_t size() const { return mask_ + 1; }
 
 private:
-    std::vector<TableEntry> entries_;
+    struct Free {
+        void operator()(TableEntry* entries) const { std::free(entries); }
+    };
+    // Zeroed memory from calloc, which the system hands out page by page as the search first
+    // touches it: a large table costs nothing until it is used, and clearing it is instant.
+    void allocate();
+
+    std::unique_ptr<TableEntry, Free> entries_;
     std::size_t mask_ = 0;
     std::uint8_t age_ = 0;
 };

@@ -50,7 +50,7 @@ int EnginePlayer::budget(const Settings& settings) {
         turn = static_cast<int>(std::min<long long>(turn, settings.leftMs / 10));
     }
     // A margin for reading, building the position and answering.
-    return std::max(1, turn - std::max(3, turn / 30));
+    return std::max(1, turn - std::max(5, turn / 20));
 }
 
 std::pair<int, int> EnginePlayer::choose(const Board& board, const Settings& settings) {
