@@ -57,7 +57,9 @@ void Search::clear() {
 void Search::beginStage(double share) {
     if (limits_.nodes > 0) {
         const std::uint64_t left = limits_.nodes > nodes_ ? limits_.nodes - nodes_ : 0;
-        stage_.nodeLimit = nodes_ + static_cast<std::uint64_t>(static_cast<double>(left) * share);
+        stage_.nodeLimit =
+            share >= 1.0 ? limits_.nodes
+                         : nodes_ + static_cast<std::uint64_t>(static_cast<double>(left) * share);
         return;
     }
     const auto budget = std::chrono::milliseconds(limits_.milliseconds);
