@@ -2,10 +2,12 @@
 // ("pbrain") program on standard input and output.
 #include <iostream>
 #include <memory>
+#include <random>
 #include <string>
 #include <string_view>
 
 #include "pbrain/engine_player.h"
+#include "pbrain/level_player.h"
 #include "pbrain/protocol.h"
 
 namespace {
@@ -17,12 +19,17 @@ constexpr std::string_view kUsage =
 
 }  // namespace
 
-int main(int argc, [[maybe_unused]] char** argv) {
+int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::unique_ptr<pbrain::Player> player;
     std::string name = "pbrain-cinquevole";
+    const std::string_view level = argc == 3 && std::string_view(argv[1]) == "--level" ? argv[2] : "";
     if (argc == 1) {
         player = std::make_unique<pbrain::EnginePlayer>();
+    } else if (level == "0" || level == "1" || level == "2") {
+        constexpr cinq::Level kLevels[] = {cinq::Level::Initiation, cinq::Level::One, cinq::Level::Two};
+        player = std::make_unique<pbrain::LevelPlayer>(kLevels[level[0] - '0'], std::random_device{}());
+        name += " --level " + std::string(level);
     } else {
         std::cerr << kUsage;
         return 2;
