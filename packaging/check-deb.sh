@@ -74,7 +74,7 @@ echo "$deb"
 
 step "Contents (dpkg-deb -c)"
 dpkg-deb -c "$deb" | awk '{ print $6 }' | tee "$work/contents"
-for f in /usr/bin/cinquevole \
+for f in /usr/bin/cinquevole /usr/bin/pbrain-cinquevole \
     "/usr/share/applications/$id.desktop" \
     "/usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "/usr/share/icons/hicolor/48x48/apps/$id.png" \

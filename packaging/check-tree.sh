@@ -32,6 +32,7 @@ metainfo=usr/share/metainfo/$id.metainfo.xml
 expected=$(
     {
         echo usr/bin/cinquevole
+        echo usr/bin/pbrain-cinquevole
         echo "$desktop"
         echo "$metainfo"
         echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
@@ -48,11 +49,13 @@ while read -r f; do
     fault "unexpected: /$f"
 done < <(comm -13 <(echo "$expected") <(echo "$actual") | sed '/^$/d')
 
-if [ -f "$root/usr/bin/cinquevole" ]; then
-    [ -x "$root/usr/bin/cinquevole" ] || fault "/usr/bin/cinquevole is not executable"
-    [ "$(head -c 4 "$root/usr/bin/cinquevole" | od -An -c | tr -d ' ')" = '177ELF' ] ||
-        fault "/usr/bin/cinquevole is not an ELF program"
-fi
+for program in cinquevole pbrain-cinquevole; do
+    if [ -f "$root/usr/bin/$program" ]; then
+        [ -x "$root/usr/bin/$program" ] || fault "/usr/bin/$program is not executable"
+        [ "$(head -c 4 "$root/usr/bin/$program" | od -An -c | tr -d ' ')" = '177ELF' ] ||
+            fault "/usr/bin/$program is not an ELF program"
+    fi
+done
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20 of its header.
 png_dimension() {

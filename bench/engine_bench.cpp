@@ -1,0 +1,59 @@
+// The engine's speed: making and unmaking moves, the search's nodes per second, and the time
+// to solve each position of the tactical suite.
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/search.h"
+
+namespace {
+
+using engine::Position;
+
+// A middle game on 20 x 20, from a match of the engine against the game's level 2.
+const std::vector<std::pair<int, int>> kMiddleGame{
+    {10, 9}, {11, 8}, {8, 12}, {9, 8}, {8, 11}, {10, 8}, {8, 8}, {11, 9}, {8, 13},
+    {8, 10}, {7, 13}, {12, 8}, {13, 8}, {11, 7}, {11, 10}, {9, 9}, {7, 11}, {12, 6}};
+
+Position middleGame() {
+    Position position(20, 20);
+    for (const auto& [x, y] : kMiddleGame) position.play(Position::cell(x, y));
+    return position;
+}
+
+void playAndUndo(benchmark::State& state) {
+    Position position = middleGame();
+    std::vector<int> cells;
+    position.forEachNearCell([&](int c) { cells.push_back(c); });
+    std::size_t next = 0;
+    for (auto _ : state) {
+        position.play(cells[next]);
+        position.undo();
+        next = next + 1 == cells.size() ? 0 : next + 1;
+    }
+    benchmark::DoNotOptimize(position.hash());
+}
+BENCHMARK(playAndUndo)->Name("BM_PlayAndUndo");
+
+void search(benchmark::State& state) {
+    engine::Search engine(std::size_t{16} << 20U);
+    engine::Limits limits;
+    limits.nodes = 200000;
+    std::uint64_t nodes = 0;
+    for (auto _ : state) {
+        Position position = middleGame();
+        engine.clear();
+        nodes += engine.choose(position, limits).nodes;
+    }
+    state.counters["nodes_per_second"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+}
+BENCHMARK(search)->Name("BM_Search")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
