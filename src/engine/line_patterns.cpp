@@ -131,7 +131,8 @@ LineTable::LineTable(Rule rule)
             for (int d = -kLineReach; d <= kLineReach; ++d) {
                 if (d == 0) continue;
                 const std::uint32_t code = (key >> keyShift(d)) & 3U;
-                line[static_cast<std::size_t>(kMiddle + d)] =
+                const int slot = kMiddle + d;
+                line[static_cast<std::size_t>(slot)] =
                     code == 0 ? kEmpty : (code == own ? kOwn : kBlocked);
             }
             line[kMiddle] = kOwn;

@@ -55,7 +55,7 @@ std::string upper(std::string_view text) {
 void Board::reset(int w, int h) {
     width = w;
     height = h;
-    cells.assign(static_cast<std::size_t>(w * h), Empty);
+    cells.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), Empty);
     moves.clear();
 }
 

@@ -24,8 +24,14 @@ struct Board {
 
     void reset(int w, int h);
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-    Cell at(int x, int y) const { return cells[static_cast<std::size_t>(y * width + x)]; }
-    void set(int x, int y, Cell cell) { cells[static_cast<std::size_t>(y * width + x)] = cell; }
+    Cell at(int x, int y) const { return cells[offset(x, y)]; }
+    void set(int x, int y, Cell cell) { cells[offset(x, y)] = cell; }
+
+private:
+    std::size_t offset(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+               static_cast<std::size_t>(x);
+    }
 };
 
 // What the manager said about time, memory and rules.

@@ -14,7 +14,8 @@ std::uint32_t keyOf(const std::string& line, Side side) {
     std::uint32_t key = 0;
     for (int d = -kLineReach; d <= kLineReach; ++d) {
         if (d == 0) continue;
-        const char c = line[static_cast<std::size_t>(kLineReach + d)];
+        const int slot = kLineReach + d;
+        const char c = line[static_cast<std::size_t>(slot)];
         Stone stone = Stone::Empty;
         if (c == 'x') stone = stoneOf(side);
         if (c == 'o') stone = stoneOf(opponent(side));

@@ -71,7 +71,7 @@ TEST(Position, IncrementalUpdatesMatchAFreshPositionAndUndoRestoresIt) {
             expectSameState(position, rebuilt(position, walls, stones));
             while (position.stoneCount() > 0) position.undo();
             expectSameState(position, walled);
-            for (auto it = walls.rbegin(); it != walls.rend(); ++it) position.clearWall(*it);
+            for (const int w : walls) position.clearWall(w);
             expectSameState(position, empty);
         }
     }
@@ -120,6 +120,7 @@ TEST(Position, DefencesOfAnOpenThree) {
     std::vector<int> defences;
     position.defences(Side::Black, defences);
     std::vector<std::pair<int, int>> found;
+    found.reserve(defences.size());
     for (const int c : defences) found.emplace_back(Position::xOf(c), Position::yOf(c));
     std::sort(found.begin(), found.end());
     // Only the two ends: a stone one further still leaves an open four on the other side.

@@ -100,7 +100,7 @@ TEST(Protocol, NeverPlaysAnIllegalMove) {
     // A full board has no move to answer.
     std::vector<std::string> full{"START 5", "BOARD"};
     for (int i = 0; i < 25; ++i) full.push_back(std::to_string(i % 5) + "," + std::to_string(i / 5) + "," + (i % 2 != 0 ? "1" : "2"));
-    full.push_back("DONE");
+    full.emplace_back("DONE");
     EXPECT_EQ(session(player, full), "OK\nERROR the board is full\n");
 }
 
