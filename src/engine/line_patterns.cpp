@@ -83,16 +83,6 @@ private:
     std::vector<std::int8_t> memo_;
 };
 
-int patternScore(Pattern pattern) {
-    static constexpr std::array<int, kPatternCount> kScores{0, 1, 3, 6, 14, 16, 48, 56, 300, 2000};
-    return kScores[static_cast<std::size_t>(pattern)];
-}
-
-int threatBonus(Threat threat) {
-    static constexpr std::array<int, kThreatCount> kBonus{0, 0, 150, 0, 250, 600, 2000};
-    return kBonus[static_cast<std::size_t>(threat)];
-}
-
 Threat threatOf(const std::array<Pattern, 4>& patterns) {
     int fours = 0;
     int openThrees = 0;
@@ -153,20 +143,14 @@ const LineTable& LineTable::get(Rule rule) {
     return exactFive;
 }
 
-ThreatTable::ThreatTable() : values_(1U << 16U) {
-    for (unsigned key = 0; key < values_.size(); ++key) {
+ThreatTable::ThreatTable() : threats_(1U << 16U) {
+    for (unsigned key = 0; key < threats_.size(); ++key) {
         std::array<Pattern, 4> patterns{};
-        int score = 0;
-        bool valid = true;
         for (unsigned d = 0; d < 4; ++d) {
             const unsigned p = (key >> (4 * d)) & 0xFU;
-            if (p >= kPatternCount) valid = false;
             patterns[d] = static_cast<Pattern>(std::min(p, unsigned{kPatternCount - 1}));
-            score += patternScore(patterns[d]);
         }
-        if (!valid) continue;
-        const Threat threat = threatOf(patterns);
-        values_[key] = {threat, static_cast<std::int16_t>(score + threatBonus(threat))};
+        threats_[key] = static_cast<std::uint8_t>(threatOf(patterns));
     }
 }
 

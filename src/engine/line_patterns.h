@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -59,11 +60,23 @@ public:
         return static_cast<unsigned>(a) | static_cast<unsigned>(b) << 4U |
                static_cast<unsigned>(c) << 8U | static_cast<unsigned>(d) << 12U;
     }
-    const CellValue& value(unsigned key) const { return values_[key]; }
+    CellValue value(unsigned key) const {
+        const auto threat = static_cast<Threat>(threats_[key]);
+        const int score = kPatternScores[key & 0xFU] + kPatternScores[(key >> 4U) & 0xFU] +
+                          kPatternScores[(key >> 8U) & 0xFU] + kPatternScores[key >> 12U] +
+                          kThreatBonus[static_cast<std::size_t>(threat)];
+        return {threat, static_cast<std::int16_t>(score)};
+    }
+
+    // What a pattern is worth on one line, and what a threat adds over the four: the search's
+    // move order and evaluation.
+    static constexpr std::array<int, 16> kPatternScores{0, 1, 3, 6, 14, 16, 48, 56, 300, 2000};
+    static constexpr std::array<int, kThreatCount> kThreatBonus{0, 0, 150, 0, 250, 600, 2000};
 
 private:
     ThreatTable();
-    std::vector<CellValue> values_;
+    // The threat of every key, a byte each: the table stays in the cache; scores are summed.
+    std::vector<std::uint8_t> threats_;
 };
 
 // The shape that a point of one side makes on one line, computed from first principles: the
