@@ -19,8 +19,11 @@ constexpr double kSoftShare = 0.45;
 constexpr int kWidth = 8;
 constexpr std::size_t kDefenceCandidates = 30;
 constexpr std::size_t kRootWidth = 40;
+// The deepest search by threes and fours at the root, in attacking moves.
+constexpr int kThreesDepth = 14;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
 
 // The cell nearest the centre that is free: the first stone, or a move on a board with no
 // stones but walls.
@@ -45,7 +48,7 @@ int centralCell(const Position& position) {
 }  // namespace
 
 Search::Search(std::size_t tableBytes)
-    : table_(tableBytes), threatFailures_(kThreatCacheSize), history_(2 * kCells, 0) {}
+    : table_(tableBytes), threatFailures_(kThreatCacheSize), history_(std::size_t{2} * kCells, 0) {}
 
 void Search::clear() {
     table_.clear();
@@ -63,9 +66,9 @@ void Search::beginStage(double share) {
         return;
     }
     const auto budget = std::chrono::milliseconds(limits_.milliseconds);
-    const auto now = Clock::now();
-    const auto left = std::max(Clock::duration::zero(), start_ + budget - now);
-    stage_.deadline = now + std::chrono::duration_cast<Clock::duration>(left * share);
+    const auto current = Clock::now();
+    const auto left = std::max(Clock::duration::zero(), start_ + budget - current);
+    stage_.deadline = current + std::chrono::duration_cast<Clock::duration>(left * share);
 }
 
 bool Search::outOfTime() {
@@ -384,7 +387,7 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
     }
     stopped_ = false;
     beginStage(kThreesShare);
-    if (const int win = solveDeepening(position, 14, true, 3); win != kNoCell) {
+    if (const int win = solveDeepening(position, kThreesDepth, true, 3); win != kNoCell) {
         result.score = kWin - 5;
         return finish(win, "vct");
     }
