@@ -16,12 +16,14 @@ using engine::Position;
 
 // A middle game on 20 x 20 with no forced win for either side, from a match against AIWine:
 // the whole budget goes to the principal variation search.
-const std::vector<std::pair<int, int>> kMiddleGame{
-    {10, 9}, {11, 8}, {8, 12}, {9, 8}, {9, 12}, {10, 12}, {9, 13}, {10, 8}, {8, 8}, {9, 11}, {8, 13}};
+const std::vector<std::pair<int, int>> kMiddleGame{{10, 9}, {11, 8},  {8, 12}, {9, 8},
+                                                   {9, 12}, {10, 12}, {9, 13}, {10, 8},
+                                                   {8, 8},  {9, 11},  {8, 13}};
 
 Position middleGame() {
     Position position(20, 20);
-    for (const auto& [x, y] : kMiddleGame) position.play(Position::cell(x, y));
+    for (const auto& [x, y] : kMiddleGame)
+        position.play(Position::cell(x, y));
     return position;
 }
 
@@ -48,7 +50,8 @@ void search(benchmark::State& state) {
         Position position = middleGame();
         engine.clear();
         const auto result = engine.choose(position, limits);
-        if (result.stage != "search") state.SkipWithError("the position has a forced line");
+        if (result.stage != "search")
+            state.SkipWithError("the position has a forced line");
         nodes += result.nodes;
     }
     state.counters["nodes_per_second"] =

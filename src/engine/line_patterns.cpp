@@ -15,21 +15,23 @@ constexpr std::uint8_t kBlocked = 2;
 // Whether the own stones through the middle make a winning row.
 bool fiveThroughMiddle(const std::uint8_t* line, Rule rule) {
     int run = 1;
-    for (int i = kMiddle - 1; i >= 0 && line[i] == kOwn; --i) ++run;
-    for (int i = kMiddle + 1; i < kLength && line[i] == kOwn; ++i) ++run;
+    for (int i = kMiddle - 1; i >= 0 && line[i] == kOwn; --i)
+        ++run;
+    for (int i = kMiddle + 1; i < kLength && line[i] == kOwn; ++i)
+        ++run;
     return rule == Rule::Freestyle ? run >= 5 : run == 5;
 }
 
 // One point more turns a shape into the next one up; this is the step back down.
 Pattern weaker(Pattern reached) {
     switch (reached) {
-    case Pattern::OpenFour: return Pattern::OpenThree;
-    case Pattern::Four: return Pattern::Three;
-    case Pattern::OpenThree: return Pattern::OpenTwo;
-    case Pattern::Three: return Pattern::Two;
-    case Pattern::OpenTwo: return Pattern::OpenOne;
-    case Pattern::Two: return Pattern::One;
-    default: return Pattern::Dead;
+        case Pattern::OpenFour: return Pattern::OpenThree;
+        case Pattern::Four: return Pattern::Three;
+        case Pattern::OpenThree: return Pattern::OpenTwo;
+        case Pattern::Three: return Pattern::Two;
+        case Pattern::OpenTwo: return Pattern::OpenOne;
+        case Pattern::Two: return Pattern::One;
+        default: return Pattern::Dead;
     }
 }
 
@@ -39,18 +41,21 @@ Pattern weaker(Pattern reached) {
 class Classifier {
 public:
     Classifier(Rule rule, bool memoise) : rule_(rule) {
-        if (memoise) memo_.assign(kStates, kUnknown);
+        if (memoise)
+            memo_.assign(kStates, kUnknown);
     }
 
     Pattern shape(std::uint8_t* line) {
         int code = 0;
         if (!memo_.empty()) {
-            for (int i = 0; i < kLength; ++i) code = code * 3 + line[i];
+            for (int i = 0; i < kLength; ++i)
+                code = code * 3 + line[i];
             if (memo_[static_cast<std::size_t>(code)] != kUnknown)
                 return static_cast<Pattern>(memo_[static_cast<std::size_t>(code)]);
         }
         const Pattern result = compute(line);
-        if (!memo_.empty()) memo_[static_cast<std::size_t>(code)] = static_cast<std::int8_t>(result);
+        if (!memo_.empty())
+            memo_[static_cast<std::size_t>(code)] = static_cast<std::int8_t>(result);
         return result;
     }
 
@@ -59,19 +64,25 @@ private:
     static constexpr std::int8_t kUnknown = -1;
 
     Pattern compute(std::uint8_t* line) {
-        if (fiveThroughMiddle(line, rule_)) return Pattern::Five;
+        if (fiveThroughMiddle(line, rule_))
+            return Pattern::Five;
         int fivePoints = 0;
         for (int e = 1; e < kLength - 1; ++e) {
-            if (line[e] != kEmpty) continue;
+            if (line[e] != kEmpty)
+                continue;
             line[e] = kOwn;
-            if (fiveThroughMiddle(line, rule_)) ++fivePoints;
+            if (fiveThroughMiddle(line, rule_))
+                ++fivePoints;
             line[e] = kEmpty;
         }
-        if (fivePoints >= 2) return Pattern::OpenFour;
-        if (fivePoints == 1) return Pattern::Four;
+        if (fivePoints >= 2)
+            return Pattern::OpenFour;
+        if (fivePoints == 1)
+            return Pattern::Four;
         Pattern best = Pattern::Dead;
         for (int e = 1; e < kLength - 1; ++e) {
-            if (line[e] != kEmpty) continue;
+            if (line[e] != kEmpty)
+                continue;
             line[e] = kOwn;
             best = std::max(best, shape(line));
             line[e] = kEmpty;
@@ -87,14 +98,21 @@ Threat threatOf(const std::array<Pattern, 4>& patterns) {
     int fours = 0;
     int openThrees = 0;
     for (const Pattern p : patterns) {
-        if (p == Pattern::Five) return Threat::Five;
-        if (p == Pattern::OpenFour) fours += 2;
-        if (p == Pattern::Four) ++fours;
-        if (p == Pattern::OpenThree) ++openThrees;
+        if (p == Pattern::Five)
+            return Threat::Five;
+        if (p == Pattern::OpenFour)
+            fours += 2;
+        if (p == Pattern::Four)
+            ++fours;
+        if (p == Pattern::OpenThree)
+            ++openThrees;
     }
-    if (fours >= 2) return Threat::OpenFour;
-    if (fours == 1) return openThrees > 0 ? Threat::FourThree : Threat::Four;
-    if (openThrees >= 2) return Threat::ThreeThree;
+    if (fours >= 2)
+        return Threat::OpenFour;
+    if (fours == 1)
+        return openThrees > 0 ? Threat::FourThree : Threat::Four;
+    if (openThrees >= 2)
+        return Threat::ThreeThree;
     return openThrees == 1 ? Threat::Three : Threat::None;
 }
 
@@ -119,7 +137,8 @@ LineTable::LineTable(Rule rule)
         for (const Side side : {Side::Black, Side::White}) {
             const auto own = static_cast<std::uint32_t>(stoneOf(side));
             for (int d = -kLineReach; d <= kLineReach; ++d) {
-                if (d == 0) continue;
+                if (d == 0)
+                    continue;
                 const std::uint32_t code = (key >> keyShift(d)) & 3U;
                 const int slot = kMiddle + d;
                 line[static_cast<std::size_t>(slot)] =
@@ -127,7 +146,8 @@ LineTable::LineTable(Rule rule)
             }
             line[kMiddle] = kOwn;
             const auto pattern = static_cast<std::uint8_t>(classifier.shape(line.data()));
-            both = static_cast<std::uint8_t>(both | (side == Side::Black ? pattern : pattern << 4U));
+            both =
+                static_cast<std::uint8_t>(both | (side == Side::Black ? pattern : pattern << 4U));
         }
         cells_[index] = both;
     }

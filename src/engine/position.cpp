@@ -6,7 +6,9 @@
 namespace engine {
 namespace {
 
-std::size_t ix(int i) { return static_cast<std::size_t>(i); }
+std::size_t ix(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 // Fixed random numbers per cell and side (splitmix64 from a fixed seed), and one for the side to
 // move, so that hashes are the same on every run.
@@ -23,7 +25,8 @@ struct Zobrist {
             return z ^ (z >> 31U);
         };
         for (auto& side : stones) {
-            for (auto& value : side) value = next();
+            for (auto& value : side)
+                value = next();
         }
         whiteToMove = next();
     }
@@ -44,13 +47,15 @@ Position::Position(int width, int height, Rule rule)
       threats_(&ThreatTable::get()) {
     stones_.fill(Stone::Wall);
     for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) stones_[ix(cell(x, y))] = Stone::Empty;
+        for (int x = 0; x < width_; ++x)
+            stones_[ix(cell(x, y))] = Stone::Empty;
     }
     for (int c = 0; c < kCells; ++c) {
         for (std::size_t d = 0; d < 4; ++d) {
             std::uint32_t key = 0;
             for (int distance = -kLineReach; distance <= kLineReach; ++distance) {
-                if (distance == 0) continue;
+                if (distance == 0)
+                    continue;
                 const int n = c + distance * kDirections[d];
                 const auto stone = n >= 0 && n < kCells ? stones_[ix(n)] : Stone::Wall;
                 key |= static_cast<std::uint32_t>(stone) << keyShift(distance);
@@ -59,7 +64,8 @@ Position::Position(int width, int height, Rule rule)
         }
     }
     for (int c = 0; c < kCells; ++c) {
-        if (isEmpty(c)) refresh(c);
+        if (isEmpty(c))
+            refresh(c);
     }
     boxes_.push_back({0, 0, -1, -1});
 }
@@ -67,15 +73,18 @@ Position::Position(int width, int height, Rule rule)
 int Position::threatCount(Side side, Threat threat) const {
     const auto& counts = threatCounts_[ix(index(side))];
     int total = 0;
-    for (auto t = static_cast<std::size_t>(threat); t < counts.size(); ++t) total += counts[t];
+    for (auto t = static_cast<std::size_t>(threat); t < counts.size(); ++t)
+        total += counts[t];
     return total;
 }
 
 int Position::fivePoint(Side side) const {
-    if (threatCounts_[ix(index(side))][static_cast<std::size_t>(Threat::Five)] == 0) return kNoCell;
+    if (threatCounts_[ix(index(side))][static_cast<std::size_t>(Threat::Five)] == 0)
+        return kNoCell;
     int found = kNoCell;
     forEachThreat(side, [&](int c) {
-        if (found == kNoCell && threat(side, c) == Threat::Five) found = c;
+        if (found == kNoCell && threat(side, c) == Threat::Five)
+            found = c;
     });
     return found;
 }
@@ -99,7 +108,8 @@ void Position::setValue(Side side, int cell, CellValue value) {
 void Position::refresh(int cell) {
     for (const Side side : {Side::Black, Side::White}) {
         const auto p = [&](std::size_t d) { return lines_->pattern(keys_[d][ix(cell)], side); };
-        const auto key = static_cast<std::uint16_t>(ThreatTable::patternsKey(p(0), p(1), p(2), p(3)));
+        const auto key =
+            static_cast<std::uint16_t>(ThreatTable::patternsKey(p(0), p(1), p(2), p(3)));
         patterns_[ix(index(side))][ix(cell)] = key;
         setValue(side, cell, threats_->value(key));
     }
@@ -111,8 +121,10 @@ void Position::refreshDirection(int cell, std::size_t direction) {
     for (std::size_t side = 0; side < 2; ++side) {
         auto& key = patterns_[side][ix(cell)];
         const unsigned pattern = side == 0 ? (both & 0xFU) : (both >> 4U);
-        const auto updated = static_cast<std::uint16_t>((key & ~(0xFU << shift)) | pattern << shift);
-        if (updated == key) continue;
+        const auto updated =
+            static_cast<std::uint16_t>((key & ~(0xFU << shift)) | pattern << shift);
+        if (updated == key)
+            continue;
         key = updated;
         setValue(side == 0 ? Side::Black : Side::White, cell, threats_->value(key));
     }
@@ -138,11 +150,13 @@ void Position::setStone(int cell, Stone stone) {
                 const int shift = keyShift(-sign * distance);
                 auto& key = keys_[d][ix(n)];
                 key = (key & ~(3U << shift)) | static_cast<std::uint32_t>(stone) << shift;
-                if (isEmpty(n)) refreshDirection(n, d);
+                if (isEmpty(n))
+                    refreshDirection(n, d);
             }
         }
     }
-    if (stone == Stone::Empty) refresh(cell);
+    if (stone == Stone::Empty)
+        refresh(cell);
     const bool stoneBefore = before == Stone::Black || before == Stone::White;
     const bool stoneAfter = stone == Stone::Black || stone == Stone::White;
     if (stoneBefore != stoneAfter) {
@@ -157,14 +171,16 @@ void Position::setStone(int cell, Stone stone) {
 }
 
 void Position::setWall(int cell) {
-    if (!isEmpty(cell)) return;
+    if (!isEmpty(cell))
+        return;
     setStone(cell, Stone::Wall);
 }
 
 void Position::clearWall(int cell) {
     const int x = xOf(cell);
     const int y = yOf(cell);
-    if (at(cell) != Stone::Wall || !contains(x, y)) return;
+    if (at(cell) != Stone::Wall || !contains(x, y))
+        return;
     setStone(cell, Stone::Empty);
 }
 
@@ -176,7 +192,8 @@ void Position::place(int cell, Side side) {
     Box box = boxes_.back();
     const int x = xOf(cell);
     const int y = yOf(cell);
-    if (box.left > box.right) box = {x, y, x, y};
+    if (box.left > box.right)
+        box = {x, y, x, y};
     box = {std::max(0, std::min(box.left, x - 2)), std::max(0, std::min(box.top, y - 2)),
            std::min(width_ - 1, std::max(box.right, x + 2)),
            std::min(height_ - 1, std::max(box.bottom, y + 2))};
@@ -200,7 +217,8 @@ void Position::undo() {
 }
 
 void Position::setToMove(Side side) {
-    if (side != toMove_) hash_ ^= zobrist().whiteToMove;
+    if (side != toMove_)
+        hash_ ^= zobrist().whiteToMove;
     toMove_ = side;
 }
 
@@ -216,10 +234,11 @@ const std::array<LineOffset, 2 * kLineReach * kStride + 2 * kLineReach + 1>& lin
         std::array<LineOffset, 2 * kLineReach * kStride + 2 * kLineReach + 1> offsets{};
         for (std::size_t d = 0; d < 4; ++d) {
             for (int distance = -kLineReach; distance <= kLineReach; ++distance) {
-                if (distance == 0) continue;
+                if (distance == 0)
+                    continue;
                 const int delta = distance * kDirections[d];
                 offsets[ix(delta + kLineReach * kStride + kLineReach)] = {static_cast<int>(d),
-                                                                           distance};
+                                                                          distance};
             }
         }
         return offsets;
@@ -228,12 +247,15 @@ const std::array<LineOffset, 2 * kLineReach * kStride + 2 * kLineReach + 1>& lin
 }
 
 bool Position::stillOpenFour(Side attacker, int point, int stone) const {
-    if (point == stone) return false;
+    if (point == stone)
+        return false;
     const int delta = stone - point;
     const int biased = delta + kLineReach * kStride + kLineReach;
-    if (biased < 0 || biased >= static_cast<int>(lineOffsets().size())) return true;
+    if (biased < 0 || biased >= static_cast<int>(lineOffsets().size()))
+        return true;
     const LineOffset offset = lineOffsets()[ix(biased)];
-    if (offset.direction < 0) return true;
+    if (offset.direction < 0)
+        return true;
     const auto d = ix(offset.direction);
     const int shift = keyShift(offset.distance);
     const std::uint32_t key = (keys_[d][ix(point)] & ~(3U << shift)) |
@@ -249,23 +271,29 @@ void Position::defences(Side attacker, std::vector<int>& out) const {
     std::array<int, 64> points{};
     std::size_t count = 0;
     forEachThreat(attacker, [&](int c) {
-        if (count < points.size() && threat(attacker, c) >= Threat::OpenFour) points[count++] = c;
+        if (count < points.size() && threat(attacker, c) >= Threat::OpenFour)
+            points[count++] = c;
     });
-    if (count == 0) return;
+    if (count == 0)
+        return;
     // Every defence lies on a line of the first point where it makes a four, or is that point.
     const int first = points[0];
     const auto stops = [&](int stone) {
         for (std::size_t i = 0; i < count; ++i) {
-            if (stillOpenFour(attacker, points[i], stone)) return false;
+            if (stillOpenFour(attacker, points[i], stone))
+                return false;
         }
         return true;
     };
-    if (stops(first)) out.push_back(first);
+    if (stops(first))
+        out.push_back(first);
     for (std::size_t d = 0; d < 4; ++d) {
-        if (pattern(attacker, first, static_cast<int>(d)) < Pattern::Four) continue;
+        if (pattern(attacker, first, static_cast<int>(d)) < Pattern::Four)
+            continue;
         for (int distance = -kLineReach; distance <= kLineReach; ++distance) {
             const int n = first + distance * kDirections[d];
-            if (distance != 0 && isEmpty(n) && stops(n)) out.push_back(n);
+            if (distance != 0 && isEmpty(n) && stops(n))
+                out.push_back(n);
         }
     }
 }

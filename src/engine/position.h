@@ -75,7 +75,8 @@ public:
         const Box& box = boxes_.back();
         for (int y = box.top; y <= box.bottom; ++y) {
             for (int c = cell(box.left, y); c <= cell(box.right, y); ++c) {
-                if (near_[static_cast<std::size_t>(c)] != 0 && isEmpty(c)) f(c);
+                if (near_[static_cast<std::size_t>(c)] != 0 && isEmpty(c))
+                    f(c);
             }
         }
     }

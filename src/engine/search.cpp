@@ -22,8 +22,9 @@ constexpr std::size_t kRootWidth = 40;
 // The deepest search by threes and fours at the root, in attacking moves.
 constexpr int kThreesDepth = 14;
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
+std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 // The cell nearest the centre that is free: the first stone, or a move on a board with no
 // stones but walls.
@@ -72,7 +73,8 @@ void Search::beginStage(double share) {
 }
 
 bool Search::outOfTime() {
-    if (stopped_) return true;
+    if (stopped_)
+        return true;
     if (limits_.nodes > 0) {
         stopped_ = nodes_ >= stage_.nodeLimit;
     } else if ((nodes_ & 255U) == 0) {
@@ -86,12 +88,15 @@ bool Search::outOfTime() {
 int Search::attack(Position& position, int depth, bool threes) {
     const Side us = position.toMove();
     const Side them = opponent(us);
-    if (const int five = position.fivePoint(us); five != kNoCell) return five;
+    if (const int five = position.fivePoint(us); five != kNoCell)
+        return five;
     ++nodes_;
-    if (outOfTime()) return kNoCell;
+    if (outOfTime())
+        return kNoCell;
     if (const int block = position.fivePoint(them); block != kNoCell) {
         // Forced: block, and go on only if a threat of ours still stands.
-        if (position.threatCount(them, Threat::Five) > 1) return kNoCell;
+        if (position.threatCount(them, Threat::Five) > 1)
+            return kNoCell;
         position.play(block);
         const bool wins = defend(position, depth, threes);
         position.undo();
@@ -103,7 +108,8 @@ int Search::attack(Position& position, int depth, bool threes) {
     }
     const std::uint64_t key = position.hash() ^ (threes ? kThreesSalt : 0);
     ThreatEntry& cached = threatFailures_[key & (kThreatCacheSize - 1)];
-    if (cached.key == key && cached.depth >= depth) return kNoCell;
+    if (cached.key == key && cached.depth >= depth)
+        return kNoCell;
 
     // Against an open three of theirs only fours keep the initiative.
     const bool foursOnly = !threes || position.threatCount(them, Threat::OpenFour) > 0;
@@ -111,15 +117,18 @@ int Search::attack(Position& position, int depth, bool threes) {
     std::vector<std::pair<int, int>> moves;
     position.forEachThreat(us, [&](int c) {
         const Threat t = position.threat(us, c);
-        if (t >= weakest) moves.emplace_back(-(static_cast<int>(t) * 10000 + position.score(us, c)), c);
+        if (t >= weakest)
+            moves.emplace_back(-(static_cast<int>(t) * 10000 + position.score(us, c)), c);
     });
     std::sort(moves.begin(), moves.end());
     for (const auto& [order, move] : moves) {
         position.play(move);
         const bool wins = defend(position, depth - 1, threes);
         position.undo();
-        if (wins) return move;
-        if (stopped_) return kNoCell;
+        if (wins)
+            return move;
+        if (stopped_)
+            return kNoCell;
     }
     cached = {key, static_cast<std::int8_t>(std::min(depth, 127))};
     return kNoCell;
@@ -128,18 +137,22 @@ int Search::attack(Position& position, int depth, bool threes) {
 bool Search::defend(Position& position, int depth, bool threes) {
     const Side us = position.toMove();
     const Side them = opponent(us);
-    if (position.fivePoint(us) != kNoCell) return false;
+    if (position.fivePoint(us) != kNoCell)
+        return false;
     const int fives = position.threatCount(them, Threat::Five);
-    if (fives >= 2) return true;
+    if (fives >= 2)
+        return true;
     if (fives == 1) {
         position.play(position.fivePoint(them));
         const bool lost = attack(position, depth, threes) != kNoCell;
         position.undo();
         return lost;
     }
-    if (!threes || position.threatCount(them, Threat::OpenFour) == 0) return false;
+    if (!threes || position.threatCount(them, Threat::OpenFour) == 0)
+        return false;
     ++nodes_;
-    if (outOfTime()) return false;
+    if (outOfTime())
+        return false;
     std::vector<int> replies;
     position.defences(them, replies);
     position.forEachThreat(us, [&](int c) {
@@ -151,7 +164,8 @@ bool Search::defend(Position& position, int depth, bool threes) {
         position.play(reply);
         const bool lost = attack(position, depth, threes) != kNoCell;
         position.undo();
-        if (!lost) return false;
+        if (!lost)
+            return false;
     }
     return !stopped_;
 }
@@ -160,8 +174,10 @@ int Search::solveDeepening(Position& position, int maxDepth, bool threes, int st
     for (int depth = std::min(2, maxDepth); depth <= maxDepth; depth += step) {
         depthCut_ = false;
         const int move = attack(position, depth, threes);
-        if (move != kNoCell) return move;
-        if (stopped_ || !depthCut_) break;
+        if (move != kNoCell)
+            return move;
+        if (stopped_ || !depthCut_)
+            break;
     }
     return kNoCell;
 }
@@ -219,8 +235,10 @@ void Search::orderedMoves(Position& position, int ply, int ttMove, std::size_t w
     for (const int c : moves) {
         int s = position.score(us, c) * 4 + position.score(them, c) * 3;
         s += history_[at(side * kCells + c)] / 16;
-        if (c == ttMove) s += 1 << 28;
-        if (c == killers[0] || c == killers[1]) s += 1 << 20;
+        if (c == ttMove)
+            s += 1 << 28;
+        if (c == killers[0] || c == killers[1])
+            s += 1 << 20;
         scored.emplace_back(-s, c);
     }
     // Cells are unique, so the order is total and the same on every run.
@@ -228,24 +246,29 @@ void Search::orderedMoves(Position& position, int ply, int ttMove, std::size_t w
     std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(kept),
                       scored.end());
     moves.resize(kept);
-    for (std::size_t i = 0; i < kept; ++i) moves[i] = scored[i].second;
+    for (std::size_t i = 0; i < kept; ++i)
+        moves[i] = scored[i].second;
 }
 
 int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int ply) {
     ++nodes_;
-    if (outOfTime()) return 0;
+    if (outOfTime())
+        return 0;
     const Side us = position.toMove();
     const Side them = opponent(us);
-    if (position.fivePoint(us) != kNoCell) return kWin - ply - 1;
+    if (position.fivePoint(us) != kNoCell)
+        return kWin - ply - 1;
     const int theirFives = position.threatCount(them, Threat::Five);
-    if (theirFives >= 2) return -(kWin - ply - 2);
+    if (theirFives >= 2)
+        return -(kWin - ply - 2);
     if (theirFives == 0 && position.threatCount(them, Threat::Four) == 0 &&
         position.threatCount(us, Threat::OpenFour) > 0)
         return kWin - ply - 3;
 
     alpha = std::max(alpha, -(kWin - ply));
     beta = std::min(beta, kWin - ply - 1);
-    if (alpha >= beta) return alpha;
+    if (alpha >= beta)
+        return alpha;
 
     const std::uint64_t key = position.hash();
     int ttMove = kNoCell;
@@ -258,12 +281,14 @@ int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int pl
                 return s;
         }
     }
-    if (depth <= 0 || ply >= kMaxPly) return evaluate(position);
+    if (depth <= 0 || ply >= kMaxPly)
+        return evaluate(position);
 
     std::vector<int> moves;
     bool forced = false;
     orderedMoves(position, ply, ttMove, at(kWidth + 2 * depth), moves, forced);
-    if (moves.empty()) return forced ? -(kWin - ply - 4) : 0;
+    if (moves.empty())
+        return forced ? -(kWin - ply - 4) : 0;
     const int extension = forced && ply < 2 * rootDepth_ ? 1 : 0;
     const int newDepth = depth - 1 + extension;
 
@@ -281,10 +306,12 @@ int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int pl
             s = -alphaBeta(position, newDepth - reduction, -alpha - 1, -alpha, ply + 1);
             if (s > alpha && reduction > 0)
                 s = -alphaBeta(position, newDepth, -alpha - 1, -alpha, ply + 1);
-            if (s > alpha && s < beta) s = -alphaBeta(position, newDepth, -beta, -alpha, ply + 1);
+            if (s > alpha && s < beta)
+                s = -alphaBeta(position, newDepth, -beta, -alpha, ply + 1);
         }
         position.undo();
-        if (stopped_) return 0;
+        if (stopped_)
+            return 0;
         if (s > best) {
             best = s;
             bestMove = move;
@@ -302,7 +329,8 @@ int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int pl
             }
         }
     }
-    const Bound bound = best >= beta ? Bound::Lower : (best > alphaIn ? Bound::Exact : Bound::Upper);
+    const Bound bound =
+        best >= beta ? Bound::Lower : (best > alphaIn ? Bound::Exact : Bound::Upper);
     table_.store(key, bestMove, best, depth, bound, ply);
     return best;
 }
@@ -328,16 +356,19 @@ std::vector<int> Search::keepDefences(Position& position, const std::vector<int>
         }
     }
     position.setToMove(us);
-    if (threatDepth == 0 || stopped_) return candidates;
+    if (threatDepth == 0 || stopped_)
+        return candidates;
 
     std::vector<int> kept;
     const std::size_t checked = std::min(candidates.size(), kDefenceCandidates);
     for (std::size_t i = 0; i < checked && !stopped_; ++i) {
         position.play(candidates[i]);
         bool refuted = solveDeepening(position, 30, false, 1) == kNoCell;
-        if (refuted && byThrees && !stopped_) refuted = attack(position, threatDepth, true) == kNoCell;
+        if (refuted && byThrees && !stopped_)
+            refuted = attack(position, threatDepth, true) == kNoCell;
         position.undo();
-        if (refuted && !stopped_) kept.push_back(candidates[i]);
+        if (refuted && !stopped_)
+            kept.push_back(candidates[i]);
     }
     if (stopped_) {
         // Unfinished: what was not checked stays a candidate.
@@ -370,13 +401,15 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
 
     bool anyNear = false;
     position.forEachNearCell([&](int) { anyNear = true; });
-    if (!anyNear) return finish(centralCell(position), "opening");
+    if (!anyNear)
+        return finish(centralCell(position), "opening");
     if (const int five = position.fivePoint(us); five != kNoCell) {
         result.score = kWin - 1;
         return finish(five, "five");
     }
     if (const int block = position.fivePoint(them); block != kNoCell) {
-        if (position.threatCount(them, Threat::Five) > 1) result.score = -(kWin - 2);
+        if (position.threatCount(them, Threat::Five) > 1)
+            result.score = -(kWin - 2);
         return finish(block, "block");
     }
 
@@ -399,7 +432,8 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
     if (rootMoves.empty()) {
         // Every reply loses: make it as long as possible with the best-looking cell.
         position.forEachNearCell([&](int c) { rootMoves.push_back(c); });
-        if (rootMoves.empty()) return finish(centralCell(position), "search");
+        if (rootMoves.empty())
+            return finish(centralCell(position), "search");
     }
     beginStage(kDefenceShare);
     rootMoves = keepDefences(position, rootMoves);
@@ -412,9 +446,9 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
                                               (stage_.deadline - mainStart) * kSoftShare);
     const std::uint64_t mainNodes = nodes_;
     const std::uint64_t softNodes =
-        limits_.nodes > 0
-            ? static_cast<std::uint64_t>(static_cast<double>(stage_.nodeLimit - nodes_) * kSoftShare)
-            : 0;
+        limits_.nodes > 0 ? static_cast<std::uint64_t>(
+                                static_cast<double>(stage_.nodeLimit - nodes_) * kSoftShare)
+                          : 0;
 
     int bestMove = rootMoves.front();
     int bestScore = 0;
@@ -431,10 +465,12 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
             } else {
                 const int reduction = depth >= 3 && i >= 6 ? 1 : 0;
                 s = -alphaBeta(position, depth - 1 - reduction, -alpha - 1, -alpha, 1);
-                if (s > alpha) s = -alphaBeta(position, depth - 1, -kInfinity, -alpha, 1);
+                if (s > alpha)
+                    s = -alphaBeta(position, depth - 1, -kInfinity, -alpha, 1);
             }
             position.undo();
-            if (stopped_) break;
+            if (stopped_)
+                break;
             if (s > iterationScore) {
                 iterationScore = s;
                 iterationBest = rootMoves[i];
@@ -448,12 +484,15 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
             bestMove = iterationBest;
             bestScore = iterationScore;
         }
-        if (stopped_) break;
+        if (stopped_)
+            break;
         result.depth = depth;
-        if (isWin(bestScore) || isLoss(bestScore) || rootMoves.size() == 1) break;
-        const bool pastSoft = limits_.nodes > 0 ? nodes_ - mainNodes >= softNodes
-                                                : Clock::now() - mainStart >= soft;
-        if (pastSoft) break;
+        if (isWin(bestScore) || isLoss(bestScore) || rootMoves.size() == 1)
+            break;
+        const bool pastSoft =
+            limits_.nodes > 0 ? nodes_ - mainNodes >= softNodes : Clock::now() - mainStart >= soft;
+        if (pastSoft)
+            break;
     }
     result.score = bestScore;
     return finish(bestMove, "search");

@@ -15,7 +15,8 @@ TranspositionTable::TranspositionTable(std::size_t bytes) {
 void TranspositionTable::allocate() {
     entries_.reset();
     auto* memory = static_cast<TableEntry*>(std::calloc(mask_ + 1, sizeof(TableEntry)));
-    if (memory == nullptr) throw std::bad_alloc();
+    if (memory == nullptr)
+        throw std::bad_alloc();
     entries_.reset(memory);
 }
 
@@ -33,9 +34,12 @@ void TranspositionTable::store(std::uint64_t key, int move, int score, int depth
                                int ply) {
     TableEntry& entry = entries_.get()[key & mask_];
     if (entry.key == key || entry.age != age_ || depth >= entry.depth) {
-        if (isWin(score)) score += ply;
-        if (isLoss(score)) score -= ply;
-        if (entry.key != key || move != kNoCell) entry.move = static_cast<std::int16_t>(move);
+        if (isWin(score))
+            score += ply;
+        if (isLoss(score))
+            score -= ply;
+        if (entry.key != key || move != kNoCell)
+            entry.move = static_cast<std::int16_t>(move);
         entry.key = key;
         entry.score = static_cast<std::int16_t>(score);
         entry.depth = static_cast<std::int8_t>(std::clamp(depth, -128, 127));
@@ -45,8 +49,10 @@ void TranspositionTable::store(std::uint64_t key, int move, int score, int depth
 }
 
 int TranspositionTable::scoreFromTable(int score, int ply) {
-    if (isWin(score)) return score - ply;
-    if (isLoss(score)) return score + ply;
+    if (isWin(score))
+        return score - ply;
+    if (isLoss(score))
+        return score + ply;
     return score;
 }
 

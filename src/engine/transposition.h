@@ -8,8 +8,9 @@
 #include "engine/types.h"
 
 // The transposition table: what the search learned of a position, found again by its hash. One
-// 16-byte entry per slot (all zero bytes: empty); a slot keeps the deeper result unless it is left over from an earlier
-// search. Win and loss scores are stored as distances from the position itself.
+// 16-byte entry per slot (all zero bytes: empty); a slot keeps the deeper result unless it is left
+// over from an earlier search. Win and loss scores are stored as distances from the position
+// itself.
 namespace engine {
 
 enum class Bound : std::uint8_t { None, Upper, Lower, Exact };

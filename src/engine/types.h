@@ -9,13 +9,19 @@ namespace engine {
 
 enum class Side : std::uint8_t { Black = 0, White = 1 };
 
-constexpr Side opponent(Side side) { return side == Side::Black ? Side::White : Side::Black; }
-constexpr int index(Side side) { return static_cast<int>(side); }
+constexpr Side opponent(Side side) {
+    return side == Side::Black ? Side::White : Side::Black;
+}
+constexpr int index(Side side) {
+    return static_cast<int>(side);
+}
 
 // What a cell holds; the codes are also the two bits of a cell in a line key.
 enum class Stone : std::uint8_t { Empty = 0, Black = 1, White = 2, Wall = 3 };
 
-constexpr Stone stoneOf(Side side) { return side == Side::Black ? Stone::Black : Stone::White; }
+constexpr Stone stoneOf(Side side) {
+    return side == Side::Black ? Stone::Black : Stone::White;
+}
 
 // Five or more in a row wins, or exactly five (a longer row wins nothing).
 enum class Rule : std::uint8_t { Freestyle, ExactFive };
@@ -24,7 +30,16 @@ enum class Rule : std::uint8_t { Freestyle, ExactFive };
 // four with one more point, an open three an open four; an open four has two points that make
 // five, a four one.
 enum class Pattern : std::uint8_t {
-    Dead, One, OpenOne, Two, OpenTwo, Three, OpenThree, Four, OpenFour, Five
+    Dead,
+    One,
+    OpenOne,
+    Two,
+    OpenTwo,
+    Three,
+    OpenThree,
+    Four,
+    OpenFour,
+    Five
 };
 constexpr int kPatternCount = 10;
 
@@ -37,8 +52,12 @@ constexpr int kWin = 30000;
 constexpr int kWinThreshold = kWin - 1000;
 constexpr int kInfinity = kWin + 1;
 
-constexpr bool isWin(int score) { return score >= kWinThreshold; }
-constexpr bool isLoss(int score) { return score <= -kWinThreshold; }
+constexpr bool isWin(int score) {
+    return score >= kWinThreshold;
+}
+constexpr bool isLoss(int score) {
+    return score <= -kWinThreshold;
+}
 
 // The largest board side, and the padding of walls around it that lets every line scan read five
 // cells past the edge without a bounds test.

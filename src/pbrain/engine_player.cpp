@@ -26,15 +26,17 @@ std::string EnginePlayer::refuseSize(int width, int height) const {
     return width > engine::kMaxSide || height > engine::kMaxSide ? "board larger than 32" : "";
 }
 
-void EnginePlayer::newGame() { search_->clear(); }
+void EnginePlayer::newGame() {
+    search_->clear();
+}
 
 void EnginePlayer::configure(const Settings& settings) {
     rule_ = settings.exactFive ? engine::Rule::ExactFive : engine::Rule::Freestyle;
     (void)engine::LineTable::get(rule_);
     if (settings.maxMemory > 0) {
         // Half of what the manager allows goes to the table; the rest is the program's own.
-        const auto bytes = std::clamp(static_cast<std::size_t>(settings.maxMemory) / 2, kMinTable,
-                                      kMaxTable);
+        const auto bytes =
+            std::clamp(static_cast<std::size_t>(settings.maxMemory) / 2, kMinTable, kMaxTable);
         if (std::bit_floor(bytes / sizeof(engine::TableEntry)) !=
             std::bit_floor(tableBytes_ / sizeof(engine::TableEntry))) {
             search_ = std::make_unique<engine::Search>(bytes);
@@ -59,7 +61,8 @@ std::pair<int, int> EnginePlayer::choose(const Board& board, const Settings& set
     int theirs = 0;
     for (int y = 0; y < board.height; ++y) {
         for (int x = 0; x < board.width; ++x) {
-            if (board.at(x, y) == Board::Wall) position.setWall(engine::Position::cell(x, y));
+            if (board.at(x, y) == Board::Wall)
+                position.setWall(engine::Position::cell(x, y));
             own += board.at(x, y) == Board::Own ? 1 : 0;
             theirs += board.at(x, y) == Board::Opponent ? 1 : 0;
         }
@@ -73,9 +76,11 @@ std::pair<int, int> EnginePlayer::choose(const Board& board, const Settings& set
     position.setToMove(us);
     engine::Limits limits;
     limits.milliseconds = budget(settings);
-    if (settings.maxNodes > 0) limits.nodes = static_cast<std::uint64_t>(settings.maxNodes);
+    if (settings.maxNodes > 0)
+        limits.nodes = static_cast<std::uint64_t>(settings.maxNodes);
     last_ = search_->choose(position, limits);
-    if (last_.move == engine::kNoCell) return {-1, -1};
+    if (last_.move == engine::kNoCell)
+        return {-1, -1};
     return {engine::Position::xOf(last_.move), engine::Position::yOf(last_.move)};
 }
 

@@ -29,7 +29,8 @@ public:
     void showNormalAtLargest() override {}
     void endProgram() override {}
     void computerPointPlaced(int cell) override {
-        if (!placed) placed = cell;
+        if (!placed)
+            placed = cell;
     }
 
     std::optional<int> placed;
@@ -48,7 +49,8 @@ std::string LevelPlayer::refuseSize(int width, int height) const {
 }
 
 std::pair<int, int> LevelPlayer::choose(const Board& board, const Settings&) {
-    if (board.moves.empty()) return kOpening;
+    if (board.moves.empty())
+        return kOpening;
     SilentHost host;
     cinq::LevelSetting setting{level_, {}};
     cinq::OptionsModel options{setting};
@@ -60,7 +62,8 @@ std::pair<int, int> LevelPlayer::choose(const Board& board, const Settings&) {
     sheet.applySheetRectangle(cinq::kLastSheetRow, cinq::kLastSheetColumn);
     for (int y = 0; y < board.height; ++y) {
         for (int x = 0; x < board.width; ++x) {
-            if (board.at(x, y) == Board::Wall) sheet.close(slotOf(x, y));
+            if (board.at(x, y) == Board::Wall)
+                sheet.close(slotOf(x, y));
         }
     }
     int humanCount = 0;
@@ -82,7 +85,8 @@ std::pair<int, int> LevelPlayer::choose(const Board& board, const Settings&) {
     // The game's sheet is larger than the board: the cells beyond it are closed too.
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
-            if (x >= board.width || y >= board.height) sheet.close(slotOf(x, y));
+            if (x >= board.width || y >= board.height)
+                sheet.close(slotOf(x, y));
         }
     }
     try {
@@ -90,7 +94,8 @@ std::pair<int, int> LevelPlayer::choose(const Board& board, const Settings&) {
         computer.chooseComputerMove(turn);
     } catch (const cinq::ProgramEnded&) {
     }
-    if (!host.placed) return {-1, -1};  // the protocol then plays the first free cell
+    if (!host.placed)
+        return {-1, -1};  // the protocol then plays the first free cell
     return {cinq::columnOf(*host.placed) - cinq::kFirstSheetColumn,
             cinq::rowOf(*host.placed) - cinq::kFirstSheetRow};
 }

@@ -23,12 +23,15 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::unique_ptr<pbrain::Player> player;
     std::string name = "pbrain-cinquevole";
-    const std::string_view level = argc == 3 && std::string_view(argv[1]) == "--level" ? argv[2] : "";
+    const std::string_view level =
+        argc == 3 && std::string_view(argv[1]) == "--level" ? argv[2] : "";
     if (argc == 1) {
         player = std::make_unique<pbrain::EnginePlayer>();
     } else if (level == "0" || level == "1" || level == "2") {
-        constexpr cinq::Level kLevels[] = {cinq::Level::Initiation, cinq::Level::One, cinq::Level::Two};
-        player = std::make_unique<pbrain::LevelPlayer>(kLevels[level[0] - '0'], std::random_device{}());
+        constexpr cinq::Level kLevels[] = {cinq::Level::Initiation, cinq::Level::One,
+                                           cinq::Level::Two};
+        player =
+            std::make_unique<pbrain::LevelPlayer>(kLevels[level[0] - '0'], std::random_device{}());
         name += " --level " + std::string(level);
     } else {
         std::cerr << kUsage;
@@ -40,7 +43,8 @@ int main(int argc, char** argv) {
                                   "country=\"France\", www=\"https://github.com/cinquevole\"");
     std::string line;
     while (std::getline(std::cin, line)) {
-        if (!protocol.handle(line)) break;
+        if (!protocol.handle(line))
+            break;
     }
     return 0;
 }

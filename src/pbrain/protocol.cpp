@@ -24,7 +24,8 @@ std::optional<long long> number(std::string_view text) {
     text = trim(text);
     long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || text.empty()) return {};
+    if (error != std::errc{} || end != text.data() + text.size() || text.empty())
+        return {};
     return value;
 }
 
@@ -34,11 +35,14 @@ std::optional<std::vector<int>> numbers(std::string_view text, std::size_t count
     while (values.size() < count) {
         const auto comma = text.find(',');
         const bool last = values.size() + 1 == count;
-        if (last != (comma == std::string_view::npos)) return {};
+        if (last != (comma == std::string_view::npos))
+            return {};
         const auto value = number(text.substr(0, comma));
-        if (!value || *value < -1000000 || *value > 1000000) return {};
+        if (!value || *value < -1000000 || *value > 1000000)
+            return {};
         values.push_back(static_cast<int>(*value));
-        if (!last) text.remove_prefix(comma + 1);
+        if (!last)
+            text.remove_prefix(comma + 1);
     }
     return values;
 }
@@ -77,17 +81,21 @@ bool Protocol::handle(std::string_view line) {
         }
         const auto values = numbers(line, mode_ == Mode::Board ? 3 : 2);
         if (!values) {
-            if (pendingError_.empty()) pendingError_ = "malformed line in the list";
+            if (pendingError_.empty())
+                pendingError_ = "malformed line in the list";
         } else {
-            pending_.push_back({{(*values)[0], (*values)[1]}, mode_ == Mode::Board ? (*values)[2] : 3});
+            pending_.push_back(
+                {{(*values)[0], (*values)[1]}, mode_ == Mode::Board ? (*values)[2] : 3});
         }
         return true;
     }
-    if (line.empty()) return true;
+    if (line.empty())
+        return true;
     const auto space = line.find_first_of(" \t");
     const std::string name = upper(line.substr(0, space));
     const std::string_view rest = space == std::string_view::npos ? "" : trim(line.substr(space));
-    if (name == "END") return false;
+    if (name == "END")
+        return false;
     command(name, rest);
     out_.flush();
     return true;
@@ -141,7 +149,8 @@ void Protocol::command(std::string_view name, std::string_view rest) {
         mode_ = name == "BOARD" ? Mode::Board : (name == "YXBLOCK" ? Mode::Block : Mode::Unblock);
         pending_.clear();
         pendingError_.clear();
-        if (!started && mode_ == Mode::Board) pendingError_ = "no board: START first";
+        if (!started && mode_ == Mode::Board)
+            pendingError_ = "no board: START first";
     } else if (name == "YXBLOCKRESET") {
         walls_.clear();
         applyWalls();
@@ -178,21 +187,25 @@ void Protocol::start(int width, int height) {
 }
 
 void Protocol::applyWalls() {
-    if (board_.width == 0) return;
+    if (board_.width == 0)
+        return;
     for (auto& cell : board_.cells) {
-        if (cell == Board::Wall) cell = Board::Empty;
+        if (cell == Board::Wall)
+            cell = Board::Empty;
     }
     for (const auto& [x, y] : walls_) {
-        if (board_.contains(x, y) && board_.at(x, y) == Board::Empty) board_.set(x, y, Board::Wall);
+        if (board_.contains(x, y) && board_.at(x, y) == Board::Empty)
+            board_.set(x, y, Board::Wall);
     }
 }
 
 void Protocol::info(std::string_view rest) {
     const auto space = rest.find_first_of(" \t");
     const std::string key = upper(rest.substr(0, space));
-    const auto value = space == std::string_view::npos ? std::optional<long long>{}
-                                                       : number(rest.substr(space));
-    if (!value) return;
+    const auto value =
+        space == std::string_view::npos ? std::optional<long long>{} : number(rest.substr(space));
+    if (!value)
+        return;
     if (key == "TIMEOUT_TURN") {
         settings_.turnMs = static_cast<int>(std::clamp(*value, 0LL, 1LL << 30));
     } else if (key == "TIMEOUT_MATCH") {
@@ -205,7 +218,8 @@ void Protocol::info(std::string_view rest) {
         settings_.maxNodes = std::max(*value, 0LL);
     } else if (key == "RULE") {
         // Bit 0: exactly five; bit 2: renju, which this engine does not play.
-        if ((*value & 4) != 0) out_ << "MESSAGE renju is not supported: playing five or more\n";
+        if ((*value & 4) != 0)
+            out_ << "MESSAGE renju is not supported: playing five or more\n";
         settings_.exactFive = (*value & 5) == 1;
     } else {
         return;  // game_type, folder and the rest change nothing here
@@ -217,11 +231,13 @@ void Protocol::finishBoard() {
     Board next = board_;
     next.reset(board_.width, board_.height);
     for (const auto& [x, y] : walls_) {
-        if (next.contains(x, y)) next.set(x, y, Board::Wall);
+        if (next.contains(x, y))
+            next.set(x, y, Board::Wall);
     }
     std::string error = pendingError_;
     for (const auto& [point, field] : pending_) {
-        if (!error.empty()) break;
+        if (!error.empty())
+            break;
         const auto [x, y] = point;
         if (!next.contains(x, y)) {
             error = "stone off the board";
@@ -231,7 +247,8 @@ void Protocol::finishBoard() {
             error = "two stones on one cell";
         } else {
             next.set(x, y, static_cast<Board::Cell>(field));
-            if (field != 3) next.moves.emplace_back(x, y);
+            if (field != 3)
+                next.moves.emplace_back(x, y);
         }
     }
     pending_.clear();
@@ -246,7 +263,8 @@ void Protocol::finishBoard() {
 void Protocol::finishBlock(bool add) {
     std::string error = pendingError_;
     for (const auto& [point, field] : pending_) {
-        if (!error.empty()) break;
+        if (!error.empty())
+            break;
         const auto [x, y] = point;
         if (x < 0 || y < 0 || x >= kMaxSide || y >= kMaxSide) {
             error = "blocked cell off the board";
@@ -260,8 +278,10 @@ void Protocol::finishBlock(bool add) {
     } else {
         for (const auto& entry : pending_) {
             const auto found = std::find(walls_.begin(), walls_.end(), entry.first);
-            if (add && found == walls_.end()) walls_.push_back(entry.first);
-            if (!add && found != walls_.end()) walls_.erase(found);
+            if (add && found == walls_.end())
+                walls_.push_back(entry.first);
+            if (!add && found != walls_.end())
+                walls_.erase(found);
         }
         applyWalls();
     }
@@ -283,7 +303,8 @@ void Protocol::answerMove() {
     }
     board_.set(x, y, Board::Own);
     board_.moves.emplace_back(x, y);
-    if (const std::string line = player_.report(); !line.empty()) out_ << "MESSAGE " << line << "\n";
+    if (const std::string line = player_.report(); !line.empty())
+        out_ << "MESSAGE " << line << "\n";
     out_ << x << "," << y << "\n";
 }
 

@@ -36,11 +36,11 @@ private:
 
 // What the manager said about time, memory and rules.
 struct Settings {
-    int turnMs = 0;          // 0: not given
-    int matchMs = 0;         // 0: no match limit
-    long long leftMs = -1;   // -1: not given
-    long long maxMemory = 0; // bytes, 0: not given
-    long long maxNodes = 0;  // 0: none
+    int turnMs = 0;           // 0: not given
+    int matchMs = 0;          // 0: no match limit
+    long long leftMs = -1;    // -1: not given
+    long long maxMemory = 0;  // bytes, 0: not given
+    long long maxNodes = 0;   // 0: none
     bool exactFive = false;
 };
 

@@ -13,13 +13,17 @@ namespace {
 std::uint32_t keyOf(const std::string& line, Side side) {
     std::uint32_t key = 0;
     for (int d = -kLineReach; d <= kLineReach; ++d) {
-        if (d == 0) continue;
+        if (d == 0)
+            continue;
         const int slot = kLineReach + d;
         const char c = line[static_cast<std::size_t>(slot)];
         Stone stone = Stone::Empty;
-        if (c == 'x') stone = stoneOf(side);
-        if (c == 'o') stone = stoneOf(opponent(side));
-        if (c == '#') stone = Stone::Wall;
+        if (c == 'x')
+            stone = stoneOf(side);
+        if (c == 'o')
+            stone = stoneOf(opponent(side));
+        if (c == '#')
+            stone = Stone::Wall;
         key |= static_cast<std::uint32_t>(stone) << keyShift(d);
     }
     return key;
@@ -34,7 +38,7 @@ struct Shape {
 TEST(LinePatterns, ShapesOfKnownLines) {
     const Shape shapes[] = {
         {"...xx+xx...", Pattern::Five, Pattern::Five},
-        {"..xxx+xx...", Pattern::Five, Pattern::Dead},          // six in a row
+        {"..xxx+xx...", Pattern::Five, Pattern::Dead},  // six in a row
         {"..xxx+x....", Pattern::Five, Pattern::Five},
         {"...xx+x....", Pattern::OpenFour, Pattern::OpenFour},
         {"..oxx+x....", Pattern::Four, Pattern::Four},
@@ -45,11 +49,11 @@ TEST(LinePatterns, ShapesOfKnownLines) {
         {".xxx.+xx...", Pattern::Four, Pattern::Three},
         {"....x+x....", Pattern::OpenThree, Pattern::OpenThree},
         {"...ox+x....", Pattern::Three, Pattern::Three},
-        {"..o.x+x.o..", Pattern::Three, Pattern::Three},        // no room to open it
+        {"..o.x+x.o..", Pattern::Three, Pattern::Three},  // no room to open it
         {"...x.+x....", Pattern::OpenThree, Pattern::OpenThree},
         {".....+x....", Pattern::OpenTwo, Pattern::OpenTwo},
         {".....+.....", Pattern::OpenOne, Pattern::OpenOne},
-        {"..o..+.o...", Pattern::Dead, Pattern::Dead},          // four cells: no five fits
+        {"..o..+.o...", Pattern::Dead, Pattern::Dead},  // four cells: no five fits
         {"....#+#....", Pattern::Dead, Pattern::Dead},
         {".x.xx+.....", Pattern::Four, Pattern::Four},
     };
@@ -73,13 +77,15 @@ TEST(LinePatterns, TablesAgreeWithTheShapeComputedAfresh) {
             for (const Side side : {Side::Black, Side::White}) {
                 std::uint8_t line[2 * kLineReach + 1] = {};
                 for (int d = -kLineReach; d <= kLineReach; ++d) {
-                    if (d == 0) continue;
+                    if (d == 0)
+                        continue;
                     const auto code = (key >> keyShift(d)) & 3U;
                     // Five or more never looks past four cells: the table leaves the fifth out.
-                    const bool seen = rule == Rule::ExactFive || (d != -kLineReach && d != kLineReach);
-                    line[kLineReach + d] = !seen || code == 0
-                                               ? 0
-                                               : (code == static_cast<unsigned>(stoneOf(side)) ? 1 : 2);
+                    const bool seen =
+                        rule == Rule::ExactFive || (d != -kLineReach && d != kLineReach);
+                    line[kLineReach + d] =
+                        !seen || code == 0 ? 0
+                                           : (code == static_cast<unsigned>(stoneOf(side)) ? 1 : 2);
                 }
                 EXPECT_EQ(LineTable::get(rule).pattern(key, side), classifyLine(line, rule))
                     << "key " << key;

@@ -21,10 +21,12 @@ void expectSameState(const Position& a, const Position& b) {
             for (int x = 0; x < a.width(); ++x) {
                 const int c = Position::cell(x, y);
                 ASSERT_EQ(a.at(c), b.at(c));
-                if (!a.isEmpty(c)) continue;
+                if (!a.isEmpty(c))
+                    continue;
                 ASSERT_EQ(a.threat(side, c), b.threat(side, c)) << x << "," << y;
                 ASSERT_EQ(a.score(side, c), b.score(side, c)) << x << "," << y;
-                for (int d = 0; d < 4; ++d) ASSERT_EQ(a.pattern(side, c, d), b.pattern(side, c, d));
+                for (int d = 0; d < 4; ++d)
+                    ASSERT_EQ(a.pattern(side, c, d), b.pattern(side, c, d));
             }
         }
     }
@@ -33,8 +35,10 @@ void expectSameState(const Position& a, const Position& b) {
 Position rebuilt(const Position& from, const std::vector<int>& walls,
                  const std::vector<std::pair<int, Side>>& stones) {
     Position fresh(from.width(), from.height(), from.rule());
-    for (const int w : walls) fresh.setWall(w);
-    for (const auto& [c, side] : stones) fresh.place(c, side);
+    for (const int w : walls)
+        fresh.setWall(w);
+    for (const auto& [c, side] : stones)
+        fresh.place(c, side);
     fresh.setToMove(from.toMove());
     return fresh;
 }
@@ -49,8 +53,9 @@ TEST(Position, IncrementalUpdatesMatchAFreshPositionAndUndoRestoresIt) {
             const Position empty = position;
             std::vector<int> walls;
             for (int i = 0; i < 12; ++i) {
-                const int c = Position::cell(static_cast<int>(random() % static_cast<unsigned>(width)),
-                                             static_cast<int>(random() % static_cast<unsigned>(height)));
+                const int c =
+                    Position::cell(static_cast<int>(random() % static_cast<unsigned>(width)),
+                                   static_cast<int>(random() % static_cast<unsigned>(height)));
                 if (position.isEmpty(c)) {
                     position.setWall(c);
                     walls.push_back(c);
@@ -60,18 +65,21 @@ TEST(Position, IncrementalUpdatesMatchAFreshPositionAndUndoRestoresIt) {
             std::vector<std::pair<int, Side>> stones;
             for (int i = 0; i < 60; ++i) {
                 // Stones cluster as in real games, so that threats of every kind arise.
-                const int c = Position::cell(
-                    width / 2 - 4 + static_cast<int>(random() % 9),
-                    height / 2 - 4 + static_cast<int>(random() % 9));
-                if (!position.isEmpty(c)) continue;
+                const int c = Position::cell(width / 2 - 4 + static_cast<int>(random() % 9),
+                                             height / 2 - 4 + static_cast<int>(random() % 9));
+                if (!position.isEmpty(c))
+                    continue;
                 stones.emplace_back(c, position.toMove());
                 position.play(c);
-                if (i % 7 == 0) expectSameState(position, rebuilt(position, walls, stones));
+                if (i % 7 == 0)
+                    expectSameState(position, rebuilt(position, walls, stones));
             }
             expectSameState(position, rebuilt(position, walls, stones));
-            while (position.stoneCount() > 0) position.undo();
+            while (position.stoneCount() > 0)
+                position.undo();
             expectSameState(position, walled);
-            for (const int w : walls) position.clearWall(w);
+            for (const int w : walls)
+                position.clearWall(w);
             expectSameState(position, empty);
         }
     }
@@ -84,17 +92,23 @@ struct Row {
 
 TEST(Position, ThreatsOnTheBoardWithWallsAndEdges) {
     const Row cases[] = {
-        {{".........", ".........", ".........", "..xxx+...", ".........", ".........", "........."},
+        {{".........", ".........", ".........", "..xxx+...", ".........", ".........",
+          "........."},
          Threat::OpenFour},
-        {{".........", ".........", ".........", ".#xxx+...", ".........", ".........", "........."},
+        {{".........", ".........", ".........", ".#xxx+...", ".........", ".........",
+          "........."},
          Threat::Four},
-        {{".........", ".........", ".........", ".#xxx+#..", ".........", ".........", "........."},
+        {{".........", ".........", ".........", ".#xxx+#..", ".........", ".........",
+          "........."},
          Threat::None},
-        {{".........", ".........", "....x....", "....x....", "..xx+....", ".........", "........."},
+        {{".........", ".........", "....x....", "....x....", "..xx+....", ".........",
+          "........."},
          Threat::ThreeThree},
-        {{"....#....", "....x....", "....x....", "....x....", "..xx+....", ".........", "........."},
+        {{"....#....", "....x....", "....x....", "....x....", "..xx+....", ".........",
+          "........."},
          Threat::FourThree},
-        {{"xxx+.....", ".........", ".........", ".........", ".........", ".........", "........."},
+        {{"xxx+.....", ".........", ".........", ".........", ".........", ".........",
+          "........."},
          Threat::Four},  // the edge blocks the row
     };
     for (const Row& row : cases) {
@@ -104,24 +118,30 @@ TEST(Position, ThreatsOnTheBoardWithWallsAndEdges) {
             for (int x = 0; x < 9; ++x) {
                 const char c = row.rows[y][x];
                 const int cell = Position::cell(x, y);
-                if (c == 'x') position.place(cell, Side::Black);
-                if (c == '#') position.setWall(cell);
-                if (c == '+') target = cell;
+                if (c == 'x')
+                    position.place(cell, Side::Black);
+                if (c == '#')
+                    position.setWall(cell);
+                if (c == '+')
+                    target = cell;
             }
         }
-        EXPECT_EQ(position.threat(Side::Black, target), row.black) << row.rows[3] << "/" << row.rows[4];
+        EXPECT_EQ(position.threat(Side::Black, target), row.black)
+            << row.rows[3] << "/" << row.rows[4];
         EXPECT_EQ(position.threat(Side::White, target), Threat::None);
     }
 }
 
 TEST(Position, DefencesOfAnOpenThree) {
     Position position(15, 15);
-    for (const int x : {6, 7, 8}) position.place(Position::cell(x, 7), Side::Black);
+    for (const int x : {6, 7, 8})
+        position.place(Position::cell(x, 7), Side::Black);
     std::vector<int> defences;
     position.defences(Side::Black, defences);
     std::vector<std::pair<int, int>> found;
     found.reserve(defences.size());
-    for (const int c : defences) found.emplace_back(Position::xOf(c), Position::yOf(c));
+    for (const int c : defences)
+        found.emplace_back(Position::xOf(c), Position::yOf(c));
     std::sort(found.begin(), found.end());
     // Only the two ends: a stone one further still leaves an open four on the other side.
     const std::vector<std::pair<int, int>> expected{{5, 7}, {9, 7}};

@@ -13,13 +13,17 @@ using Stones = std::vector<std::pair<int, int>>;
 
 Position board(const Stones& black, const Stones& white, Side toMove, int size = 15) {
     Position position(size, size);
-    for (const auto& [x, y] : black) position.place(Position::cell(x, y), Side::Black);
-    for (const auto& [x, y] : white) position.place(Position::cell(x, y), Side::White);
+    for (const auto& [x, y] : black)
+        position.place(Position::cell(x, y), Side::Black);
+    for (const auto& [x, y] : white)
+        position.place(Position::cell(x, y), Side::White);
     position.setToMove(toMove);
     return position;
 }
 
-std::pair<int, int> xy(int cell) { return {Position::xOf(cell), Position::yOf(cell)}; }
+std::pair<int, int> xy(int cell) {
+    return {Position::xOf(cell), Position::yOf(cell)};
+}
 
 TEST(Solver, FindsWinsByFoursAndByThreesAndNothingElse) {
     struct Case {
@@ -29,11 +33,17 @@ TEST(Solver, FindsWinsByFoursAndByThreesAndNothingElse) {
     };
     const Case cases[] = {
         // A four that makes an open three at the same time.
-        {"four-three", {{5, 5}, {6, 5}, {7, 5}, {8, 6}, {8, 7}}, {{4, 5}, {0, 0}, {14, 14}, {0, 14}, {14, 0}},
-         true, true},
+        {"four-three",
+         {{5, 5}, {6, 5}, {7, 5}, {8, 6}, {8, 7}},
+         {{4, 5}, {0, 0}, {14, 14}, {0, 14}, {14, 0}},
+         true,
+         true},
         // Two open twos crossing: a double three, which fours alone cannot win.
-        {"three-three", {{6, 7}, {7, 7}, {8, 5}, {8, 6}}, {{0, 0}, {14, 14}, {0, 14}, {14, 0}},
-         false, true},
+        {"three-three",
+         {{6, 7}, {7, 7}, {8, 5}, {8, 6}},
+         {{0, 0}, {14, 14}, {0, 14}, {14, 0}},
+         false,
+         true},
         // An open three to move: the open four wins.
         {"open three", {{6, 7}, {7, 7}, {8, 7}}, {{0, 0}, {14, 14}, {0, 14}}, true, true},
         // An open two: a three, which the defender answers, and nothing after it.
@@ -49,7 +59,8 @@ TEST(Solver, FindsWinsByFoursAndByThreesAndNothingElse) {
             const int move = search.solve(position, 12, threes);
             EXPECT_EQ(move != kNoCell, threes ? c.byThrees : c.byFours) << c.name << " " << threes;
             EXPECT_EQ(position.hash(), hash) << "the solver leaves the position as it found it";
-            if (move == kNoCell) continue;
+            if (move == kNoCell)
+                continue;
             // The move found must be a threat that keeps the win.
             EXPECT_GE(position.threat(Side::Black, move), threes ? Threat::Three : Threat::Four);
         }
@@ -61,7 +72,8 @@ TEST(Search, TakesFiveBlocksFiveAndAnswersAnOpenThree) {
     Limits limits;
     limits.nodes = 20000;
     {
-        Position p = board({{3, 3}, {4, 3}, {5, 3}, {6, 3}}, {{3, 5}, {4, 5}, {5, 5}, {6, 5}}, Side::White);
+        Position p =
+            board({{3, 3}, {4, 3}, {5, 3}, {6, 3}}, {{3, 5}, {4, 5}, {5, 5}, {6, 5}}, Side::White);
         const auto result = search.choose(p, limits);
         EXPECT_TRUE(xy(result.move) == std::pair(2, 5) || xy(result.move) == std::pair(7, 5));
         EXPECT_EQ(result.stage, "five");
@@ -114,17 +126,21 @@ TEST(Search, NeverAnIllegalMove) {
                                   static_cast<int>(random() % static_cast<unsigned>(height)));
         };
         const int walls = static_cast<int>(random() % static_cast<unsigned>(width * height / 2));
-        for (int i = 0; i < walls; ++i) position.setWall(randomCell());
+        for (int i = 0; i < walls; ++i)
+            position.setWall(randomCell());
         const int stones = static_cast<int>(random() % 40);
         for (int i = 0; i < stones; ++i) {
             const int c = randomCell();
-            if (position.isEmpty(c)) position.play(c);
+            if (position.isEmpty(c))
+                position.play(c);
         }
         bool anyFree = false;
         for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) anyFree = anyFree || position.isEmpty(Position::cell(x, y));
+            for (int x = 0; x < width; ++x)
+                anyFree = anyFree || position.isEmpty(Position::cell(x, y));
         }
-        if (!anyFree) continue;
+        if (!anyFree)
+            continue;
         const std::uint64_t hash = position.hash();
         const auto result = search.choose(position, limits);
         ASSERT_NE(result.move, kNoCell) << "round " << round;

@@ -21,8 +21,11 @@ public:
         return engine_.refuseSize(width, height);
     }
     void newGame() override { engine_.newGame(); }
-    void configure(const pbrain::Settings& settings) override { engine_.configure(bounded(settings)); }
-    std::pair<int, int> choose(const pbrain::Board& board, const pbrain::Settings& settings) override {
+    void configure(const pbrain::Settings& settings) override {
+        engine_.configure(bounded(settings));
+    }
+    std::pair<int, int> choose(const pbrain::Board& board,
+                               const pbrain::Settings& settings) override {
         const auto move = engine_.choose(board, bounded(settings));
         // The engine's own choice must already be legal: the protocol's fallback is a last resort.
         if (!board.contains(move.first, move.second) ||
@@ -51,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t start = 0;
     while (start <= input.size()) {
         const std::size_t end = std::min(input.find('\n', start), input.size());
-        if (!protocol.handle(input.substr(start, end - start))) break;
+        if (!protocol.handle(input.substr(start, end - start)))
+            break;
         start = end + 1;
     }
     return 0;
