@@ -44,6 +44,7 @@ Position::Position(int width, int height, Rule rule)
       height_(std::clamp(height, 1, kMaxSide)),
       rule_(rule),
       lines_(&LineTable::get(rule)),
+      reach_(rule == Rule::Freestyle ? kLineReach - 1 : kLineReach),
       threats_(&ThreatTable::get()) {
     stones_.fill(Stone::Wall);
     for (int y = 0; y < height_; ++y) {
@@ -143,7 +144,7 @@ void Position::setStone(int cell, Stone stone) {
         forget(cell);
     }
     for (std::size_t d = 0; d < 4; ++d) {
-        for (int distance = 1; distance <= kLineReach; ++distance) {
+        for (int distance = 1; distance <= reach_; ++distance) {
             for (const int sign : {-1, 1}) {
                 const int n = cell + sign * distance * kDirections[d];
                 // The cell lies -sign * distance steps from n.

@@ -110,6 +110,9 @@ private:
     int height_;
     Rule rule_;
     const LineTable* lines_;
+    // How far a stone changes the patterns along a line: five or more never looks past the
+    // fourth cell, exactly five looks one further for a sixth stone.
+    int reach_;
     const ThreatTable* threats_;
     Side toMove_ = Side::Black;
     std::uint64_t hash_ = 0;
