@@ -10,7 +10,7 @@ constexpr std::size_t kThreatCacheSize = std::size_t{1} << 16U;
 constexpr std::uint64_t kThreesSalt = 0x9E3779B97F4A7C15ULL;
 constexpr int kMaxPly = 120;
 // Shares of what is left of the budget, stage by stage.
-constexpr double kFoursShare = 0.10;
+constexpr double kFoursShare = 0.30;
 constexpr double kThreesShare = 0.15;
 constexpr double kDefenceShare = 0.15;
 // The main search starts no new iteration past this share of its own time.
