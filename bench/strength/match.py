@@ -123,6 +123,8 @@ def main(argv=None):
     engines.add_match_arguments(ap, "match")
     ap.add_argument("--name-a", help="name of A in the files (default: its file name)")
     ap.add_argument("--name-b", help="name of B in the files (default: its file name)")
+    ap.add_argument("--draw-after", type=int, metavar="STONES",
+                    help="a game is drawn once the board holds this many stones")
     args = ap.parse_args(argv)
 
     manager = manager_path()
@@ -135,8 +137,10 @@ def main(argv=None):
         ap.error(str(e))
     name_a, name_b = unique_names(args.name_a or os.path.basename(cmd_a[0]),
                                   args.name_b or os.path.basename(cmd_b[0]))
-    out = engines.fresh_folder(args.out or time.strftime("match-%Y%m%d-%H%M%S"))
     openings = os.path.abspath(args.openings)
+    if not os.path.isfile(openings):
+        ap.error("openings not found: %s" % openings)
+    out = engines.fresh_folder(args.out or time.strftime("match-%Y%m%d-%H%M%S"))
 
     command = [manager, "-each", "tc=0/%g" % (args.turn_ms / 1000.0),
                "-engine", "name=" + name_a, "cmd=" + shlex.join(cmd_a),
@@ -145,6 +149,8 @@ def main(argv=None):
                "-repeat", "-concurrency", "1",
                "-openings", "file=" + openings, "order=sequential",
                "-sgf", "games.sgf", "-pgn", "games.pgn", "-msg", "messages.txt"]
+    if args.draw_after:
+        command += ["-drawafter", str(args.draw_after)]
     with open(os.path.join(out, "command.txt"), "w") as f:
         f.write(shlex.join(command) + "\n")
     script = shutil.which("script")
@@ -161,6 +167,7 @@ def main(argv=None):
         try:
             for line in proc.stdout:
                 log.write(line)
+                log.flush()
                 log_lines.append(line)
                 m = _FINISHED.search(line)
                 if m and not args.quiet:

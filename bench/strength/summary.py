@@ -23,7 +23,7 @@ def _ms(value):
 
 
 def _elo(value):
-    return "%+.0f" % value
+    return "%+.0f" % (round(value) or 0)
 
 
 def format_summary(games, names, turn_ms, title=""):
