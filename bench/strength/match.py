@@ -123,6 +123,8 @@ def main(argv=None):
     engines.add_match_arguments(ap, "match")
     ap.add_argument("--name-a", help="name of A in the files (default: its file name)")
     ap.add_argument("--name-b", help="name of B in the files (default: its file name)")
+    ap.add_argument("--log", action="store_true",
+                    help="the manager's protocol log (c-gomoku-cli.1.log) in the folder")
     ap.add_argument("--draw-after", type=int, metavar="STONES",
                     help="a game is drawn once the board holds this many stones")
     args = ap.parse_args(argv)
@@ -149,6 +151,8 @@ def main(argv=None):
                "-repeat", "-concurrency", "1",
                "-openings", "file=" + openings, "order=sequential",
                "-sgf", "games.sgf", "-pgn", "games.pgn", "-msg", "messages.txt"]
+    if args.log:
+        command.append("-log")
     if args.draw_after:
         command += ["-drawafter", str(args.draw_after)]
     with open(os.path.join(out, "command.txt"), "w") as f:

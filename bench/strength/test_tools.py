@@ -86,7 +86,7 @@ class LayoutTest(unittest.TestCase):
             with self.subTest(os.path.basename(path)):
                 cells = board.load_layout(path)
                 self.assertTrue(cells)
-                near = [c for c in cells if max(abs(c[0] - 10), abs(c[1] - 10)) <= 4]
+                near = [c for c in cells if max(abs(c[0] - 10), abs(c[1] - 10)) <= 5]
                 self.assertEqual(near, [])
                 with open(path) as f:
                     for line in f:
@@ -268,6 +268,27 @@ class VcfTest(unittest.TestCase):
         self.assertEqual(solve(black, white)[0], None)
         plies, wins = solve(black, [(4, 5)] + [(0, 19), (2, 19), (4, 19), (6, 19)])
         self.assertEqual((plies, wins), (5, [(8, 5)]))
+
+
+    def test_win_against_every_reply(self):
+        far = [(0, 19), (19, 0), (19, 19), (0, 0), (16, 17)]      # no two near each other
+        cases = [
+            # 7,5 makes two open threes (row 5..7, column 7,5..7,7): no reply stops both
+            ("double three", [(5, 5), (6, 5), (7, 6), (7, 7)], far, (7, 5), True),
+            ("one open three", [(5, 5), (6, 5), (12, 12), (14, 14)], far, (7, 5), False),
+            # white's four 0,10..0,13 stands: its five comes first
+            ("defender has a four", [(5, 5), (6, 5), (7, 6), (7, 7)],
+             [(0, 10), (0, 11), (0, 12), (0, 13), (19, 0)], (7, 5), False),
+        ]
+        for name, black, white, move, expected in cases:
+            with self.subTest(name):
+                stones = dict.fromkeys(black + [move], vcf.BLACK)
+                stones.update(dict.fromkeys(white, vcf.WHITE))
+                solver = vcf.Solver(20, stones, vcf.BLACK)
+                self.assertEqual(solver.wins_against_every_reply(), expected)
+        self.assertTrue(tactics.wins_anyway([(5, 5), (0, 19), (6, 5), (19, 0), (7, 6), (19, 19),
+                                             (7, 7), (0, 0)], (7, 5)))
+        self.assertFalse(tactics.wins_anyway([(5, 5), (0, 19), (6, 5), (19, 0)], (7, 5)))
 
 
 class TacticsFileTest(unittest.TestCase):

@@ -176,6 +176,22 @@ class Solver:
         """True when the attacker wins by VCF with at most `depth` fours before the five."""
         return self._attack(depth)
 
+    def wins_against_every_reply(self):
+        """The attacker has just moved and the defender is to move: True when every
+        reply leaves the attacker a VCF (or a five). A sufficient test that the last
+        move wins, for moves that are not fours (a double three, say)."""
+        if self.threats:
+            return False                      # the defender makes five
+        for p in range(len(self.cells)):
+            if self.cells[p] != EMPTY:
+                continue
+            self._set(p, self.defender)
+            won = self._attack(INFINITE)
+            self._set(p, EMPTY)
+            if not won:
+                return False
+        return True
+
     def winning_first_moves(self):
         """Every first four from which the attacker wins by VCF (exhaustive)."""
         winners = []
