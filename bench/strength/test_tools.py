@@ -1,12 +1,18 @@
 """Unit tests of the strength tools' pure logic: python3 -m unittest (from this folder)."""
+import contextlib
 import glob
+import io
 import math
 import os
+import sys
+import tempfile
 import unittest
 
 import board
+import engines
 import make_openings
 import match
+import referee
 import sgf
 import stats
 import summary
@@ -310,6 +316,181 @@ class TacticsFileTest(unittest.TestCase):
             self.assertGreaterEqual(p["plies"], 3)
             self.assertTrue(p["wins"])
             self.assertEqual(len(set(p["moves"])), len(p["moves"]))
+
+
+MANAGER_FAULTS = """[1] Started game 1 of 4 (X vs Y)
+[1] engine Y timeout at 7 moves after opening
+[1] Finished game 1 (X vs Y): 1-0 {Black win by time forfeit}
+[1] Started game 2 of 4 (Y vs X)
+[1] engine X output illegal move at 2 moves after opening: 12,9
+[1] Finished game 2 (Y vs X): 1-0 {Black win by opponent illegal move}
+[1] Started game 3 of 4 (X vs Y)
+[1] engine X crashed at 5 moves after opening
+[1] Finished game 3 (X vs Y): 0-1 {White win by opponent crash}
+[1] Started game 4 of 4 (Y vs X)
+[1] engine X output error: Unknown command: TIME_LEFT
+[1] Finished game 4 (Y vs X): 0-1 {White win by five connection}
+"""
+
+
+class ManagerLogTest(unittest.TestCase):
+    def test_faults_by_game(self):
+        log_games, tally = match.read_manager_log(MANAGER_FAULTS.splitlines())
+        self.assertIsNone(tally)
+        self.assertEqual([log_games[n]["faults"][0][:2] for n in (1, 2, 3, 4)],
+                         [("Y", "timeout"), ("X", "output illegal move"), ("X", "crashed"),
+                          ("X", "output error")])
+        games_sgf = "".join(
+            sgf.format_game(n, black, white, 20, 0, result, reason, [(10, 10)],
+                            [(11, 11, 50), (12, 12, 60)])
+            for n, black, white, result, reason in (
+                (1, "X", "Y", "B+1", "Black win by time forfeit"),
+                (2, "Y", "X", "B+1", "Black win by opponent illegal move"),
+                (3, "X", "Y", "W+1", "White win by opponent crash"),
+                (4, "Y", "X", "W+1", "White win by five connection")))
+        games = match.build_games(sgf.parse(games_sgf), log_games, {"X": "A", "Y": "B"}, 3100)
+        self.assertEqual([g.winner for g in games], ["A", "B", "B", "A"])
+        self.assertEqual([g.reason for g in games],
+                         ["time forfeit", "illegal move", "crash", "five"])
+        self.assertEqual([len(g.faults) for g in games], [1, 1, 1, 0])
+        # an ERROR line in the middle of a game is only a note: the game went on
+        self.assertEqual(len(games[3].notes), 1)
+        self.assertTrue(all(not g.notes for g in games[:3]))
+
+    def test_unique_names(self):
+        self.assertEqual(match.unique_names("pbrain-x", "pbrain-x"), ["pbrain-x_A", "pbrain-x_B"])
+        self.assertEqual(match.unique_names("a b", "c=d"), ["a_b", "c_d"])
+
+
+class SmallPartsTest(unittest.TestCase):
+    def test_short_reason(self):
+        for text, short in (("Black win by five connection", "five"),
+                            ("White win by opponent illegal move", "illegal move"),
+                            ("Black win by opponent crash", "crash"),
+                            ("White win by time forfeit", "time forfeit"),
+                            ("Draw by fullfilled board", "full board"),
+                            ("Draw by adjudication", "adjudication"), ("", "?")):
+            with self.subTest(text):
+                self.assertEqual(engines.short_reason(text), short)
+
+    def test_resolve_command(self):
+        argv = engines.resolve_command("python3 -c 'print(1)'")
+        self.assertTrue(os.path.isabs(argv[0]))
+        self.assertEqual(argv[1:], ["-c", "print(1)"])
+        for bad in ("", "/nonexistent/engine", "no-such-engine-anywhere"):
+            with self.subTest(bad):
+                with self.assertRaises(ValueError):
+                    engines.resolve_command(bad)
+
+    def test_eval_values(self):
+        for text, value in (("Eval -123 |", -123), ("Eval 57 |", 57), ("Eval +M3 |", 29997),
+                            ("Eval -M12 |", -29988)):
+            with self.subTest(text):
+                self.assertEqual(make_openings.eval_value(make_openings._EVAL.search(text)), value)
+
+    def test_candidates_are_distinct_shapes(self):
+        pool = make_openings.candidates(white_reach=1, black_reach=2)
+        shapes = {min(make_openings.symmetries(o)) for o in pool}
+        self.assertEqual(len(shapes), len(pool))
+        self.assertTrue(all(o[0] == (0, 0) for o in pool))
+        self.assertEqual(len(make_openings.symmetries([(1, 2)])), 8)
+
+    def test_one_sided(self):
+        for results, expected in ((["B", "B"], True), (["W", "W"], True), (["B", "W"], False),
+                                  (["D", "B"], False), (["D", "D"], False)):
+            self.assertEqual(make_openings.one_sided(results), expected, results)
+
+
+class TacticsToolTest(unittest.TestCase):
+    def test_pick_spreads_lengths(self):
+        found = [{"name": "g%d-%d" % (i, j), "plies": plies}
+                 for i, plies in enumerate((3, 3, 3, 5, 5, 7, 9, 11, 13, 15, 17, 19))
+                 for j in range(2)]
+        chosen = tactics.pick(found, 7)
+        self.assertEqual(sorted(min(p["plies"], 15) for p in chosen), [3, 5, 7, 9, 11, 13, 15])
+        self.assertEqual(len({p["name"].rsplit("-", 1)[0] for p in chosen}), 7)
+        self.assertEqual(len(tactics.pick(found, 100)), len(found))
+
+    def test_harvest_finds_the_attack(self):
+        # black builds an open three and plays the open four; white plays far away
+        opening = [(10, 10), (0, 19)]
+        moves = [(5, 5, 1), (19, 0, 1), (6, 5, 1), (19, 19, 1), (7, 5, 1), (0, 0, 1),
+                 (8, 5, 1)]
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, "games.sgf")
+            with open(path, "w") as f:
+                f.write(sgf.format_game(1, "A", "B", 20, 0, "B+1", "five", opening, moves))
+            found = tactics.harvest([path], node_limit=20000, per_game=3)
+        self.assertTrue(found)
+        first = found[0]
+        self.assertEqual(first["side"], "black")
+        self.assertGreaterEqual(first["plies"], 3)
+        self.assertEqual(tactics.solve(first["moves"])[1:], (first["plies"], first["wins"]))
+
+
+FAKE = os.path.join(HERE, "fake_engine.py")
+
+
+class RefereeTest(unittest.TestCase):
+    """The referee against our own misbehaving engine (fast; no outside program)."""
+
+    def run_referee(self, a_args, b_args, games, walls_text=None):
+        tmp = tempfile.mkdtemp()
+        self.addCleanup(lambda: __import__("shutil").rmtree(tmp, ignore_errors=True))
+        openings = os.path.join(tmp, "openings.txt")
+        with open(openings, "w") as f:
+            f.write("0,0, 1,1, -1,1\n2,-1, -1,3, -2,3\n")
+        argv = ["--engine-a", " ".join([sys.executable, FAKE] + a_args),
+                "--engine-b", " ".join([sys.executable, FAKE] + b_args),
+                "--games", str(games), "--openings", openings, "--out",
+                os.path.join(tmp, "out"), "--quiet"]
+        if walls_text:
+            layout = os.path.join(tmp, "layout.txt")
+            with open(layout, "w") as f:
+                f.write(walls_text)
+            argv += ["--walls", layout]
+        with contextlib.redirect_stdout(io.StringIO()) as out:
+            self.assertEqual(referee.main(argv), 0)
+        return sgf.parse_file(os.path.join(tmp, "out", "games.sgf")), out.getvalue()
+
+    def replay(self, game, walls=()):
+        """Every move legal; returns whether the last move made five."""
+        b = board.Board(walls=walls)
+        won = False
+        for x, y in game["opening"] + [(m[1], m[2]) for m in game["moves"]]:
+            self.assertIsNone(b.illegal_reason(x, y))
+            self.assertFalse(won, "a move after the five")
+            won = b.play(x, y)
+        return won
+
+    def test_clean_games_end_with_a_five(self):
+        games, text = self.run_referee([], [], 2)
+        self.assertEqual([g["props"]["TE"] for g in games], ["five", "five"])
+        self.assertEqual([g["props"]["PB"] for g in games], ["B", "A"])
+        for g in games:
+            self.assertTrue(self.replay(g))
+        self.assertIn("faults: none", text)
+
+    def test_faults(self):
+        games, text = self.run_referee(["--start-error", "1", "--illegal", "2:2", "--crash", "3:1"],
+                                       [], 3)
+        self.assertEqual([(g["props"]["TE"], g["props"]["RE"]) for g in games],
+                         [("time forfeit", "B+1"), ("illegal move", "W+1"),
+                          ("crash", "B+1")])
+        self.assertIn("game 1: A failed START: ERROR start refused", text)
+        self.assertIn("game 2: A illegal move at 3 moves after opening", text)
+        self.assertIn("game 3: A crash at 0 moves after opening", text)
+        self.assertIn("A W-L-D: 0-3-0", text)
+
+    def test_walls_are_sent_and_enforced(self):
+        # the test engine plays the free cell nearest the centre, 9,9 and 10,9 first
+        games, _text = self.run_referee([], [], 2, "9,9,2,1\n")
+        for g in games:
+            self.assertTrue(self.replay(g, {(9, 9), (10, 9)}))
+        with self.assertRaises(SystemExit):       # the opening's 11,11 is blocked
+            self.run_referee([], [], 1, "11,11,1,1\n")
+        games, text = self.run_referee([], ["--illegal", "1:1"], 1, "12,12,2,2\n")
+        self.assertIn("illegal move", text)
 
 
 if __name__ == "__main__":
