@@ -162,6 +162,10 @@ ScriptEvent read(std::string_view command, std::string_view rest) {
         exactly(rest, 0, command);
         return event::Dump{};
     }
+    if (command == "rolls-drawn") {
+        exactly(rest, 0, command);
+        return event::CountRolls{};
+    }
     throw ScriptError{"unknown command '" + std::string(command) + "'"};
 }
 
@@ -196,7 +200,8 @@ bool needsMainWindow(const ScriptEvent& event) {
            !std::holds_alternative<event::ChooseLevel>(event) &&
            !std::holds_alternative<event::TypeName>(event) &&
            !std::holds_alternative<event::SetRolls>(event) &&
-           !std::holds_alternative<event::QueueAnswers>(event);
+           !std::holds_alternative<event::QueueAnswers>(event) &&
+           !std::holds_alternative<event::CountRolls>(event);
 }
 
 void play(ScriptPlayer& player, const ScriptEvent& event, std::ostream& out) {
@@ -221,6 +226,9 @@ void play(ScriptPlayer& player, const ScriptEvent& event, std::ostream& out) {
                    [&](const event::ChooseMenu& e) { player.menu(e.command, e.closeBox); },
                    [&](const event::CloseWindow&) { player.closeWindow(); },
                    [&](const event::Dump&) { out << player.dump(); },
+                   [&](const event::CountRolls&) {
+                       out << "rolls-drawn " << player.rollsDrawn() << '\n';
+                   },
                },
                event);
 }
