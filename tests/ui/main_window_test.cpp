@@ -81,8 +81,7 @@ private slots:
             << QStringList{"p 8 10", "m 8 10 14 14", "r 8 10 14 14"} << 1 << 0;
         QTest::newRow("dragged to another intersection")
             << QStringList{"p 8 10", "m 8 12", "r 8 12"} << 0 << 0;
-        QTest::newRow("dragged off the sheet") << QStringList{"p 8 10", "m 0 0", "r 0 0"} << 0
-                                               << 0;
+        QTest::newRow("dragged off the sheet") << QStringList{"p 8 10", "m 0 0", "r 0 0"} << 0 << 0;
         QTest::newRow("pressed off the sheet, released on it")
             << QStringList{"p 0 0", "m 8 10", "r 8 10"} << 0 << 0;
         QTest::newRow("two clicks on one intersection")

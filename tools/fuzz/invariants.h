@@ -89,8 +89,8 @@ private:
     std::optional<Snapshot> before_;
     std::vector<std::string> failures_;
     Tally tally_;
-    int scored_ = 0;  // games scored by the event being checked
-    bool player1Scored_ = false;  // that game went to player 1
+    int scored_ = 0;                    // games scored by the event being checked
+    bool player1Scored_ = false;        // that game went to player 1
     std::optional<std::size_t> rolls_;  // the die's rolls in the event being checked
     // The points of the game under way, as the checks saw them placed: when the game is won,
     // all of them must be closed.
