@@ -1,6 +1,7 @@
 // Starts a program on the X display and watches it from outside, without touching it:
 //
-//   first_frame [--idle SECONDS] [--settle SECONDS] [--then COMMAND] -- PROGRAM [ARGS...]
+//   first_frame [--idle SECONDS] [--settle SECONDS] [--prepare COMMAND] [--then COMMAND]
+//               -- PROGRAM [ARGS...]
 //
 // - first frame: the time from just before the program is started until it first draws into a
 //   window of its own (_NET_WM_PID) that is mapped: the first window shown, as the user sees it;
@@ -11,7 +12,10 @@
 //   nothing happens for --idle seconds (all its threads, from /proc), the times it woke up, and
 //   the times it drew.
 // - --then COMMAND: after the idle measure, runs COMMAND (e.g. `xdotool key Return`), then
-//   measures the first frame of the next window the program maps, and idles again.
+//   measures the first frame of the next window the program maps, and idles again. The watch
+//   goes on while COMMAND runs: without a window manager the program maps and draws its next
+//   window at once. --prepare COMMAND runs before it, outside the time measured (e.g. giving
+//   the window the input focus, which no window manager does).
 // - peak memory: the program's peak resident set (VmHWM), read just before it is ended with
 //   SIGTERM, and the maximum resident set that the system reports when it has ended.
 //
@@ -64,9 +68,14 @@ Usage usageOf(pid_t pid) {
     const std::string base = "/proc/" + std::to_string(pid);
     {
         std::ifstream stat(base + "/stat");
-        std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-        // Fields after the command name, which is in parentheses and may hold spaces.
-        std::istringstream rest(text.substr(text.rfind(')') + 2));
+        // One line. (Read with getline: GCC 12 at -O3 warns of a null dereference inside the
+        // stream buffer when a string is built from istreambuf_iterators.)
+        std::string text;
+        std::getline(stat, text);
+        // Fields after the command name, which is in parentheses and may hold spaces. (None
+        // when the process has gone.)
+        const std::size_t name = text.rfind(')');
+        std::istringstream rest(name == std::string::npos ? std::string{} : text.substr(name + 1));
         std::vector<std::string> fields;
         for (std::string f; rest >> f;) {
             fields.push_back(f);
@@ -204,7 +213,10 @@ private:
             // Watched from its creation: its first drawing cannot come before the watch.
             XSelectInput(display_, w, StructureNotifyMask | ExposureMask);
             XDamageCreate(display_, w, XDamageReportNonEmpty);
-        } else if (event.type == MapNotify && event.xmap.event == event.xmap.window) {
+        } else if (event.type == MapNotify &&
+                   (event.xmap.event == event.xmap.window || event.xmap.event == root_)) {
+            // A top-level window is seen mapped by the root too, which matters without a window
+            // manager: the window may be mapped before it is watched.
             const Window w = event.xmap.window;
             if (ours(w)) {
                 mapped_.insert(w);
@@ -293,6 +305,7 @@ int main(int argc, char** argv) {
     double idleS = 10;
     double settleS = 1;
     const char* then = nullptr;
+    const char* prepare = nullptr;
     int k = 1;
     for (; k < argc; ++k) {
         const std::string arg = argv[k];
@@ -302,11 +315,14 @@ int main(int argc, char** argv) {
             settleS = std::atof(argv[++k]);
         } else if (arg == "--then" && k + 1 < argc) {
             then = argv[++k];
+        } else if (arg == "--prepare" && k + 1 < argc) {
+            prepare = argv[++k];
         } else if (arg == "--") {
             ++k;
             break;
         } else {
-            die("usage: first_frame [--idle S] [--settle S] [--then COMMAND] -- PROGRAM [ARGS...]");
+            die("usage: first_frame [--idle S] [--settle S] [--prepare COMMAND] [--then COMMAND] "
+                "-- PROGRAM [ARGS...]");
         }
     }
     if (k >= argc) {
@@ -329,12 +345,26 @@ int main(int argc, char** argv) {
     const Phase first = measure(watch, pid, start, settleS, idleS, argv[k]);
     print(first, "");
     if (then != nullptr) {
+        if (prepare != nullptr && std::system(prepare) != 0) {
+            die(std::string("failed: ") + prepare);
+        }
         watch.restart();
         const double thenStart = nowMs();
-        if (std::system(then) != 0) {
+        const pid_t command = fork();
+        if (command < 0) {
+            die("fork failed");
+        }
+        if (command == 0) {
+            execl("/bin/sh", "sh", "-c", then, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        const Phase next = measure(watch, pid, thenStart, settleS, idleS, then);
+        int commandStatus = 0;
+        waitpid(command, &commandStatus, 0);
+        if (!WIFEXITED(commandStatus) || WEXITSTATUS(commandStatus) != 0) {
             die(std::string("failed: ") + then);
         }
-        print(measure(watch, pid, thenStart, settleS, idleS, then), "then_");
+        print(next, "then_");
     }
 
     std::printf("peak_rss_kb=%lld\n", peakResidentKb(pid));

@@ -7,6 +7,7 @@ packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl
 libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
 clang clang-tidy libclang-rt-14-dev \
 dpkg-dev desktop-file-utils appstream \
+libx11-dev libxdamage-dev libxfixes-dev \
 xvfb openbox xdotool dbus-daemon at-spi2-core python3-pyatspi valgrind"
 
 missing=""

@@ -11,7 +11,8 @@ QString desktopFileName() {
 QIcon applicationIcon() {
     QIcon icon;
     // Each PNG lies in a hicolor size folder ("48x48/apps/…"). Given its size, QIcon decodes a
-    // file only when that size is first drawn, which keeps the start quick.
+    // file only when that size is first drawn; but a window on X11 takes every size as soon as
+    // it bears the icon, so the program gives it to its windows after their first frame.
     QDirIterator it(QStringLiteral(":/cinquevole/icons/hicolor"), {QStringLiteral("*.png")},
                     QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {

@@ -116,6 +116,11 @@ bool gateOpen(Gate gate, const ComputerTurn& turn) {
 void Computer::chooseComputerMove(ComputerTurn& turn) {
     const std::size_t column = tableColumn(turn.level());
     for (const Step& step : kSteps) {
+        // A point already placed this turn (a new match opened inside the human's click) ends
+        // the turn before any search runs, so no die is drawn for it.
+        if (turn.hasPlayed()) {
+            return;
+        }
         if (!gateOpen(step.atLevel[column], turn)) {
             continue;
         }
@@ -124,9 +129,6 @@ void Computer::chooseComputerMove(ComputerTurn& turn) {
             case Search::BlockHuman: blockFromEachHumanPoint(turn, step.length); break;
             case Search::ClosedThree: extendClosedThree(turn); break;
             case Search::Fallback: playFallback(turn); break;
-        }
-        if (turn.hasPlayed()) {
-            return;
         }
     }
 }

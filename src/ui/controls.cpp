@@ -1,11 +1,48 @@
 #include "ui/controls.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace cinq::ui {
+
+namespace {
+
+// Watches a window's events until its first paint; the work runs from the event loop once the
+// paint and the flush that follows it in the same pass are through.
+class FirstPaintWatch : public QObject {
+public:
+    FirstPaintWatch(QWidget* window, std::function<void()> work)
+        : QObject(window), window_(window), work_(std::move(work)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Paint) {
+            window_->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                work_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::function<void()> work_;
+};
+
+}  // namespace
+
+void afterFirstPaint(QWidget* window, std::function<void()> work) {
+    new FirstPaintWatch(window, std::move(work));
+}
 
 QString captionOf(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {

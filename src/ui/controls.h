@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStyle>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "ui/units.h"
@@ -60,6 +61,10 @@ inline constexpr Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::CustomizeWindow
 
 // Places a fixed-size window so that its client area is centred on its screen. A dialog that
 // places itself is left where it is by Qt, whose own placement guesses the frame's size.
+// Runs `work` once, after `window` has painted for the first time, so that the first frame does
+// not wait for it; never when the window is destroyed before.
+void afterFirstPaint(QWidget* window, std::function<void()> work);
+
 inline void centreOnScreen(QWidget* window) {
     if (const QScreen* screen = window->screen()) {
         window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),

@@ -1,9 +1,12 @@
 #include "ui/frm_apropos.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStringList>
 #include <algorithm>
+#include <utility>
 
 #include "dialogs/help_page.h"
 #include "ui/accessibility.h"
@@ -151,6 +154,29 @@ FrmApropos::FrmApropos(QWidget* parent) : QDialog(parent, kDialogFlags), frame_(
     // The page moves up by the scroll bar's value, in twips.
     connect(scrollBar_, &QScrollBar::valueChanged, this,
             [this](int value) { frame_->move(px(kFrame.left), px(kFrame.top - value)); });
+
+    // The wheel over the page turns as over the scroll bar.
+    frame_->installEventFilter(this);
+    // The page's keys work wherever the focus is in the window, without moving it; the page
+    // scrolls only up and down.
+    const std::pair<QKeySequence, QAbstractSlider::SliderAction> keys[] = {
+        {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+        {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+        {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+        {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+    };
+    for (const auto& [key, action] : keys) {
+        connect(new QShortcut(key, this), &QShortcut::activated, scrollBar_,
+                [this, action = action] { scrollBar_->triggerAction(action); });
+    }
+}
+
+bool FrmApropos::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == frame_ && event->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(scrollBar_, event);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace cinq::ui

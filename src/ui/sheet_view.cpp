@@ -158,14 +158,30 @@ int SheetView::slotAtPixel(QPointF position) const {
     return slotAt(x, y);
 }
 
+// A click is a press and a release on the same intersection's target; it plays on the release.
 void SheetView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = slotAtPixel(event->position());
+    }
+}
+
+void SheetView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    const int i = slotAtPixel(event->position());
-    if (i >= 0) {
+    const int i = pressed_;
+    pressed_ = -1;
+    if (i >= 0 && slotAtPixel(event->position()) == i) {
         game_.click(i);
         emit modelChanged();
+    }
+}
+
+// A double-click is one click: its first press and release have played, so the second press
+// plays nothing when it is released.
+void SheetView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = -1;
     }
 }
 

@@ -37,6 +37,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -48,6 +50,9 @@ private:
     Game& game_;
     std::array<QWidget*, 4> frames_{};
     int hover_ = -1;
+    // The intersection whose target took the left button's press, until its release; -1 when
+    // the press was on no target or was a double-click's second press.
+    int pressed_ = -1;
     int animatedCell_ = -1;
     QElapsedTimer animationClock_;
     QTimer animationTimer_;

@@ -38,8 +38,9 @@ QColor paletteColour(int number) {
 }
 
 QFont uiFont(double pointSize, bool bold) {
+    // The application's font as it stands: a style hint of its own would cost a second search
+    // of the fallback fonts at start, for the same face.
     QFont font = QApplication::font();
-    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

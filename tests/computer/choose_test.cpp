@@ -33,6 +33,19 @@ TEST_P(StepOrder, TheEarlierStepPlays) {
     EXPECT_EQ(s.board().strayReads(), 0);
 }
 
+// A turn entered with a point already placed (a new match opened inside the human's click)
+// runs none of the steps: whichever would have played, nothing is placed and no die is rolled.
+TEST_P(StepOrder, NoStepRunsOnceThePointIsPlaced) {
+    const OrderCase& c = GetParam();
+    Scene s;
+    s.computerPoints(c.computerMoves);
+    s.humanPoints(c.humanMoves);
+    s.state().computerHasPlayed = true;
+    s.chooseMove(static_cast<int>(c.humanMoves.size()));
+    EXPECT_EQ(s.placed(), 0);
+    EXPECT_EQ(s.die.drawn(), 0u);
+}
+
 // clang-format off
 const OrderCase kOrderCases[] = {
     // Computer four in the column (open: roll 4 plays +4 from 652), human four along row 13

@@ -1,10 +1,13 @@
 // The help window: the page as drawn, its scrolling, and the ways of leaving the program that
 // pass through it.
+#include <QtTest/qtestspontaneevent.h>
 #include <QLabel>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
+#include <cstdlib>
 
 #include "dialogs/help_page.h"
 #include "ui/frm_apropos.h"
@@ -111,6 +114,8 @@ private slots:
     void pageText();
     void scrolling_data();
     void scrolling();
+    void wheelAndKeys_data();
+    void wheelAndKeys();
     void startsAtTheTopEachTime();
     void leaving_data();
     void leaving();
@@ -212,6 +217,65 @@ void FrmAproposTest::scrolling() {
     QVERIFY(!seen.isEmpty());
     QCOMPARE(seen.first(), firstLineSeen);
     QCOMPARE(seen.last(), lastLineSeen);
+}
+
+// A wheel turned by `notches` (positive: towards the user, down the page) at a point of the
+// window, one event a notch as a mouse wheel sends them, delivered as the window system
+// delivers them: to the window, which finds the widget under the point.
+void turnWheel(QWidget* window, QPoint at, int notches) {
+    for (int k = 0; k < std::abs(notches); ++k) {
+        QWheelEvent wheel(at, window->mapToGlobal(at), {}, QPoint(0, notches > 0 ? -120 : 120),
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        // Through notify: sendEvent would mark it synthesized, and those do not propagate.
+        QCoreApplication::instance()->notify(window->windowHandle(), &wheel);
+    }
+}
+
+void FrmAproposTest::wheelAndKeys_data() {
+    // "w X Y N": N notches at window pixel X, Y; "k NAME": a key pressed and released.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("value");
+    QTest::newRow("wheel over the text") << QStringList{"w 150 100 1"} << 600;
+    QTest::newRow("wheel over the text, twice") << QStringList{"w 150 100 1", "w 40 20 1"} << 1200;
+    QTest::newRow("wheel back up") << QStringList{"w 150 100 2", "w 150 100 -1"} << 600;
+    QTest::newRow("wheel up at the top") << QStringList{"w 150 100 -1"} << 0;
+    QTest::newRow("wheel past the bottom") << QStringList{"w 150 100 9"} << 2800;
+    QTest::newRow("wheel over the scroll bar") << QStringList{"w 436 100 1"} << 600;
+    QTest::newRow("wheel over the bottom panel") << QStringList{"w 150 300 1"} << 0;
+    QTest::newRow("page down") << QStringList{"k PgDown"} << 600;
+    QTest::newRow("page down, page up") << QStringList{"k PgDown", "k PgDown", "k PgUp"} << 600;
+    QTest::newRow("page up at the top") << QStringList{"k PgUp"} << 0;
+    QTest::newRow("arrow down") << QStringList{"k Down"} << 200;
+    QTest::newRow("arrows down, down, up") << QStringList{"k Down", "k Down", "k Up"} << 200;
+    QTest::newRow("arrow down to the bottom") << QStringList(15, "k Down") << 2800;
+    QTest::newRow("left and right do not scroll") << QStringList{"k Left", "k Right"} << 0;
+}
+
+void FrmAproposTest::wheelAndKeys() {
+    QFETCH(QStringList, steps);
+    QFETCH(int, value);
+    ui::FrmApropos window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QWidget* focus = window.focusWidget();
+    const QPoint closeAt = named(&window, "cmdAproposAnnuler")->pos();
+    for (const QString& step : steps) {
+        const QStringList w = step.split(' ');
+        if (w[0] == "w") {
+            turnWheel(&window, QPoint(w[1].toInt(), w[2].toInt()), w[3].toInt());
+        } else {
+            const QKeySequence key = QKeySequence::fromString(w[1]);
+            QTest::keyClick(window.windowHandle(), key[0].key());
+        }
+    }
+    QCOMPARE(window.scrollBar()->value(), value);
+    QCOMPARE(named(&window, "frmeApropos")->y(), -px(value));
+    // Nothing else moves: the focus, the bottom panel and its button.
+    QCOMPARE(window.focusWidget(), focus);
+    QCOMPARE(named(&window, "cmdAproposAnnuler")->pos(), closeAt);
+    QVERIFY(window.isVisible());
 }
 
 void FrmAproposTest::startsAtTheTopEachTime() {

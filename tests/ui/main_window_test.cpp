@@ -68,6 +68,58 @@ private slots:
         QCOMPARE(child<QWidget>("pctEncadrement(3)")->geometry(), QRect(0, 45, 45, 316));
     }
 
+    // Real mouse events through the window system: "p", "r", "m" and "d" press, release, move
+    // to or double-click (press, release, press, release) at a row and column, plus a pixel
+    // offset. A click plays on the release over the target that took the press.
+    void clicksAreAPressAndAReleaseOnOneTarget_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("points");    // points on the sheet afterwards
+        QTest::addColumn<int>("messages");  // message boxes shown
+        QTest::newRow("click") << QStringList{"p 8 10", "r 8 10"} << 1 << 0;
+        QTest::newRow("double-click is one click") << QStringList{"d 8 10"} << 1 << 0;
+        QTest::newRow("released elsewhere on the target")
+            << QStringList{"p 8 10", "m 8 10 14 14", "r 8 10 14 14"} << 1 << 0;
+        QTest::newRow("dragged to another intersection")
+            << QStringList{"p 8 10", "m 8 12", "r 8 12"} << 0 << 0;
+        QTest::newRow("dragged off the sheet") << QStringList{"p 8 10", "m 0 0", "r 0 0"} << 0 << 0;
+        QTest::newRow("pressed off the sheet, released on it")
+            << QStringList{"p 0 0", "m 8 10", "r 8 10"} << 0 << 0;
+        QTest::newRow("two clicks on one intersection")
+            << QStringList{"p 8 10", "r 8 10", "p 8 10", "r 8 10"} << 1 << 1;
+        QTest::newRow("double-click, then a click elsewhere")
+            << QStringList{"d 8 10", "p 8 12", "r 8 12"} << 2 << 0;
+    }
+    void clicksAreAPressAndAReleaseOnOneTarget() {
+        QFETCH(QStringList, steps);
+        QFETCH(int, points);
+        QFETCH(int, messages);
+        QWindow* window = window_->windowHandle();
+        for (const QString& step : steps) {
+            const QStringList w = step.split(' ');
+            QPoint at = pixelOf(w[1].toInt(), w[2].toInt());
+            if (w.size() == 5) {
+                at += QPoint(w[3].toInt(), w[4].toInt());
+            }
+            at = sheet()->mapTo(window_.get(), at);
+            switch (w[0][0].toLatin1()) {
+                case 'p': QTest::mousePress(window, Qt::LeftButton, {}, at); break;
+                case 'r': QTest::mouseRelease(window, Qt::LeftButton, {}, at); break;
+                case 'm': QTest::mouseMove(window, at); break;
+                case 'd': QTest::mouseDClick(window, Qt::LeftButton, {}, at); break;
+                default: QFAIL("unknown step");
+            }
+        }
+        int placed = 0;
+        for (int i = 0; i < kSlotCount; ++i) {
+            placed += t_->game.board().hasPoint(i) ? 1 : 0;
+        }
+        QCOMPARE(placed, points);
+        QCOMPARE(static_cast<int>(t_->host.messageTexts().size()), messages);
+        if (points > 0) {
+            QCOMPARE(t_->game.board().colour(indexOf(8, 10)), PointColour::Green);
+        }
+    }
+
     void clickHitsTheTargetNotTheNearestIntersection_data() {
         QTest::addColumn<QPoint>("offset");
         QTest::addColumn<int>("rowShift");

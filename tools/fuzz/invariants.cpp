@@ -113,9 +113,12 @@ InvariantChecker::Snapshot InvariantChecker::snapshot(const Game& game) const {
     return s;
 }
 
-std::vector<std::string> InvariantChecker::check(const Game& game, const Event& event) {
+std::vector<std::string> InvariantChecker::check(const Game& game, const Event& event,
+                                                 std::optional<std::size_t> rolls) {
     failures_.clear();
     scored_ = 0;
+    player1Scored_ = false;
+    rolls_ = rolls;
     ++tally_.events;
     if (before_ && before_->game != &game) {
         before_.reset();
@@ -282,6 +285,9 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
 
     checkScoring(game, event, cleared);
     checkGamePoints(game, moveCell.has_value(), cleared, added, what);
+    if (rolls_) {
+        checkRolls(game, moveCell.has_value(), *rolls_, what);
+    }
     if (moveCell && !game.ended()) {
         checkMove(game, *moveCell, cleared, scored_);
     }
@@ -406,6 +412,7 @@ void InvariantChecker::checkScoring(const Game& game, const Event& event, bool c
     }
     scored_ = counter >= 0 ? 1 : 0;
     const Side winner = counter % 2 == 0 ? Side::Player1 : Side::Player2;
+    player1Scored_ = scored_ > 0 && winner == Side::Player1;
     if (scored_ > 0) {
         expect(counter / 2 == levelNumber(game.level()),
                "a game was counted at level setting " + std::to_string(counter / 2) +
@@ -472,6 +479,18 @@ void InvariantChecker::checkScoring(const Game& game, const Event& event, bool c
     tally_.games += scored_;
     tally_.sets += setWon ? 1 : 0;
     tally_.matches += matchWon ? 1 : 0;
+}
+
+void InvariantChecker::checkRolls(const Game& game, bool move, std::size_t rolls,
+                                  const std::string& what) {
+    if (rolls == 0) {
+        return;
+    }
+    const std::string count = " rolled the die " + std::to_string(rolls) + " times";
+    expect(move, what + " is not a move but" + count);
+    expect(game.options().opponent() == Opponent::Computer,
+           what + " is a move between two players but" + count);
+    expect(!player1Scored_, what + " won a game for player 1 and" + count);
 }
 
 void InvariantChecker::checkMove(const Game& game, int cell, bool cleared, int scored) {

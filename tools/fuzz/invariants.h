@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,12 +49,17 @@ struct Tally {
 //   match, no room left for the opening point) removes every earlier point first. Between two
 //   players the click's point may be red too, but a red opening point then comes only after a
 //   new match has cleared the sheet;
-// - no read outside slots 0 to 1511.
+// - no read outside slots 0 to 1511;
+// - the die, when the host counts its rolls: only a move against the computer rolls it, and
+//   a move that wins a game for player 1 never does (the computer, as loser, only places the
+//   next game's opening point, or the new match's, and runs no search after it).
 class InvariantChecker {
 public:
     // Checks the game after `event`; returns what failed, empty when everything holds. The
-    // first call for a game (or after `newProgram`) checks the state alone.
-    std::vector<std::string> check(const Game& game, const Event& event);
+    // first call for a game (or after `newProgram`) checks the state alone. `rolls` is how many
+    // times the event rolled the die, when the host counts them.
+    std::vector<std::string> check(const Game& game, const Event& event,
+                                   std::optional<std::size_t> rolls = std::nullopt);
     // The next call is for a new program.
     void newProgram() { before_.reset(); }
 
@@ -75,6 +81,7 @@ private:
     void checkGamePoints(const Game& game, bool move, bool cleared, const std::vector<int>& added,
                          const std::string& what);
     void checkMove(const Game& game, int cell, bool cleared, int scored);
+    void checkRolls(const Game& game, bool move, std::size_t rolls, const std::string& what);
 
     void expect(bool condition, const std::string& failure);
     Snapshot snapshot(const Game& game) const;
@@ -82,7 +89,9 @@ private:
     std::optional<Snapshot> before_;
     std::vector<std::string> failures_;
     Tally tally_;
-    int scored_ = 0;  // games scored by the event being checked
+    int scored_ = 0;                    // games scored by the event being checked
+    bool player1Scored_ = false;        // that game went to player 1
+    std::optional<std::size_t> rolls_;  // the die's rolls in the event being checked
     // The points of the game under way, as the checks saw them placed: when the game is won,
     // all of them must be closed.
     std::vector<int> gamePoints_;

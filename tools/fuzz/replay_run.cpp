@@ -50,6 +50,7 @@ public:
 
     // Runs an event and checks the game after it; false when the run must stop.
     bool runEvent(const Event& event) {
+        const std::size_t rollsBefore = player_->rollsDrawn();
         for (const std::string& line : event.lines) {
             if (!runLine(line)) {
                 return false;
@@ -60,7 +61,8 @@ public:
         if (game == nullptr) {
             return true;  // the window has not opened yet
         }
-        std::vector<std::string> failures = checker_.check(*game, event);
+        std::vector<std::string> failures =
+            checker_.check(*game, event, player_->rollsDrawn() - rollsBefore);
         // Answers are queued for the event that follows them on the same or the next line.
         if (player_->queuedAnswers() != 0 && !event.action().starts_with("answer")) {
             failures.push_back(std::to_string(player_->queuedAnswers()) +

@@ -47,6 +47,7 @@ public:
     // The game, once `start` (or an event that implies it) has run.
     const Game* game() const override { return game_ ? &*game_ : nullptr; }
     std::size_t queuedAnswers() const override { return host_.answers.size(); }
+    std::size_t rollsDrawn() const override { return die_.drawn(); }
     const ReplayHost& host() const { return host_; }
     const OptionsModel& options() const { return options_; }
     static int exitCode(Status status) { return status == Status::Error ? 2 : 0; }

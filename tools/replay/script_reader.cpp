@@ -162,6 +162,10 @@ ScriptEvent read(std::string_view command, std::string_view rest) {
         exactly(rest, 0, command);
         return event::Dump{};
     }
+    if (command == "rolls-drawn") {
+        exactly(rest, 0, command);
+        return event::CountRolls{};
+    }
     throw ScriptError{"unknown command '" + std::string(command) + "'"};
 }
 
@@ -196,33 +200,36 @@ bool needsMainWindow(const ScriptEvent& event) {
            !std::holds_alternative<event::ChooseLevel>(event) &&
            !std::holds_alternative<event::TypeName>(event) &&
            !std::holds_alternative<event::SetRolls>(event) &&
-           !std::holds_alternative<event::QueueAnswers>(event);
+           !std::holds_alternative<event::QueueAnswers>(event) &&
+           !std::holds_alternative<event::CountRolls>(event);
 }
 
 void play(ScriptPlayer& player, const ScriptEvent& event, std::ostream& out) {
     if (needsMainWindow(event)) {
         player.start();
     }
-    std::visit(Overloaded{
-                   [&](const event::ChooseOpponent& e) { player.chooseOpponent(e.opponent); },
-                   [&](const event::ChooseLevel& e) { player.chooseLevel(e.level); },
-                   [&](const event::TypeName& e) { player.typeName(e.box, e.text); },
-                   [&](const event::SetRolls& e) { player.setRolls(e.rolls); },
-                   [&](const event::QueueAnswers& e) {
-                       for (const Answer a : e.answers) {
-                           player.queueAnswer(a);
-                       }
-                   },
-                   [](const event::Start&) {},
-                   [&](const event::Resize& e) { player.resize(e.width, e.height); },
-                   [&](const event::SetWindowState& e) { player.setWindowState(e.state); },
-                   [&](const event::Click& e) { player.click(e.cell); },
-                   [&](const event::Press& e) { player.press(e.key); },
-                   [&](const event::ChooseMenu& e) { player.menu(e.command, e.closeBox); },
-                   [&](const event::CloseWindow&) { player.closeWindow(); },
-                   [&](const event::Dump&) { out << player.dump(); },
-               },
-               event);
+    std::visit(
+        Overloaded{
+            [&](const event::ChooseOpponent& e) { player.chooseOpponent(e.opponent); },
+            [&](const event::ChooseLevel& e) { player.chooseLevel(e.level); },
+            [&](const event::TypeName& e) { player.typeName(e.box, e.text); },
+            [&](const event::SetRolls& e) { player.setRolls(e.rolls); },
+            [&](const event::QueueAnswers& e) {
+                for (const Answer a : e.answers) {
+                    player.queueAnswer(a);
+                }
+            },
+            [](const event::Start&) {},
+            [&](const event::Resize& e) { player.resize(e.width, e.height); },
+            [&](const event::SetWindowState& e) { player.setWindowState(e.state); },
+            [&](const event::Click& e) { player.click(e.cell); },
+            [&](const event::Press& e) { player.press(e.key); },
+            [&](const event::ChooseMenu& e) { player.menu(e.command, e.closeBox); },
+            [&](const event::CloseWindow&) { player.closeWindow(); },
+            [&](const event::Dump&) { out << player.dump(); },
+            [&](const event::CountRolls&) { out << "rolls-drawn " << player.rollsDrawn() << '\n'; },
+        },
+        event);
 }
 
 ScriptStatus runScriptLine(ScriptPlayer& player, std::string_view line, int lineNumber,

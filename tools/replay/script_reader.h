@@ -57,12 +57,15 @@ struct ChooseMenu {
 };
 struct CloseWindow {};
 struct Dump {};
+// Prints how many times the die has been rolled since the program started.
+struct CountRolls {};
 }  // namespace event
 
 using ScriptEvent =
     std::variant<event::ChooseOpponent, event::ChooseLevel, event::TypeName, event::SetRolls,
                  event::QueueAnswers, event::Start, event::Resize, event::SetWindowState,
-                 event::Click, event::Press, event::ChooseMenu, event::CloseWindow, event::Dump>;
+                 event::Click, event::Press, event::ChooseMenu, event::CloseWindow, event::Dump,
+                 event::CountRolls>;
 
 // The script's fault, reported as "error LINE: reason".
 struct ScriptError {
@@ -103,6 +106,8 @@ public:
 
     // The state as "dump" prints it, with what was shown since the previous dump.
     virtual std::string dump() = 0;
+    // The die's rolls drawn since the program started.
+    virtual std::size_t rollsDrawn() const = 0;
 
     // The game, once the main window has opened.
     virtual const Game* game() const = 0;

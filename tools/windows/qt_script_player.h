@@ -88,6 +88,7 @@ public:
     std::string dump() override;
     const Game* game() const override { return host_.game(); }
     std::size_t queuedAnswers() const override { return answerer_.answers.size(); }
+    std::size_t rollsDrawn() const override { return die_.drawn(); }
 
 private:
     // The options dialog, created hidden if its close box destroyed it.

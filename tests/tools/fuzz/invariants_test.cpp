@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <ostream>
+#include <string_view>
 
 #include "fuzz/invariants.h"
 #include "support/test_game.h"
@@ -167,6 +168,76 @@ const auto kName = [](const testing::TestParamInfo<FaultCase>& row) {
 };
 INSTANTIATE_TEST_SUITE_P(Invariants, StateFault, testing::ValuesIn(kStateFaults), kName);
 INSTANTIATE_TEST_SUITE_P(Invariants, TransitionFault, testing::ValuesIn(kTransitionFaults), kName);
+
+// The die's rolls an event reports: only a move against the computer that leaves the computer
+// a turn may roll it.
+struct RollCase {
+    const char* name;
+    std::function<void(TestGame&)> event;  // what the user does
+    const char* action;
+    std::size_t rolls;
+    const char* expected;  // part of the failure message, empty when none
+};
+
+void PrintTo(const RollCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+// Four green points in a row (c to c + 3) and the computer's replies below them.
+void playFourInARow(TestGame& t) {
+    auto& computer = t.useQueuedComputer();
+    computer.replies = {c + 35, c + 36, c + 37, c + 38};
+    for (int k = 0; k < 4; ++k) {
+        t.game.click(c + k);
+    }
+}
+
+const RollCase kRollCases[] = {
+    {"ComputerReplyRolls", [](TestGame& t) { t.game.click(c + 4); }, "click", 3, ""},
+    {"NoMoveRolls", [](TestGame&) {}, "key other", 1, "is not a move but rolled the die 1 times"},
+    {"TwoPlayerMoveRolls",
+     [](TestGame& t) {
+         t.options.chooseOpponent(Opponent::Human);
+         t.game.click(c + 4);
+     },
+     "click", 1, "between two players but rolled"},
+    {"Player1WinRolls", [](TestGame& t) { t.game.click(c + 4); }, "click", 1,
+     "won a game for player 1 and rolled"},
+    {"Player1WinRollsNothing", [](TestGame& t) { t.game.click(c + 4); }, "click", 0, ""},
+};
+
+class RollAccounting : public testing::TestWithParam<RollCase> {};
+
+TEST_P(RollAccounting, IsChecked) {
+    const RollCase& row = GetParam();
+    TestGame t;
+    const bool win = std::string_view(row.name).starts_with("Player1Win");
+    if (win) {
+        playFourInARow(t);
+    } else {
+        playSomeMoves(t);
+        t.useQueuedComputer().replies = {c + 40};
+    }
+    InvariantChecker checker;
+    ASSERT_EQ(joined(checker.check(t.game, {{"start"}})), "");
+    row.event(t);
+    const std::string action = row.action == std::string_view("click")
+                                   ? "click " + std::to_string(c + 4)
+                                   : std::string(row.action);
+    const std::string failures = joined(checker.check(t.game, {{action}}, row.rolls));
+    if (*row.expected == '\0') {
+        EXPECT_EQ(failures, "");
+    } else {
+        EXPECT_NE(failures.find(row.expected), std::string::npos)
+            << "expected \"" << row.expected << "\" in:\n"
+            << failures;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Invariants, RollAccounting, testing::ValuesIn(kRollCases),
+                         [](const testing::TestParamInfo<RollCase>& row) {
+                             return std::string(row.param.name);
+                         });
 
 TEST(Invariants, AMoveThatCompletesFiveMustBeScored) {
     TestGame t;
