@@ -31,13 +31,14 @@ EnginePlayer::~EnginePlayer() = default;
 int EnginePlayer::choose(const ComputerTurn& turn) {
     const Board& board = turn.board();
     auto position = std::make_unique<engine::Position>(kWidth, kHeight, engine::Rule::Freestyle);
-    std::bitset<kWidth * kHeight> walls;
+    std::bitset<EnginePlayer::kCellCount> walls;
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             const int i = sheetCell(x, y);
             const int c = engine::Position::cell(x, y);
             if (!board.isPlayable(i)) {
-                walls.set(static_cast<std::size_t>(y * kWidth + x));
+                walls.set(static_cast<std::size_t>(y) * std::size_t{kWidth} +
+                          static_cast<std::size_t>(x));
                 position->setWall(c);
             } else if (board.hasPoint(i)) {
                 position->place(c, board.colour(i) == PointColour::Red ? kComputer : kHuman);

@@ -49,14 +49,15 @@ public:
     // The engine's board: the largest sheet, column 2 and row 2 of the sheet at its origin.
     static constexpr int kWidth = 28;
     static constexpr int kHeight = 20;
+    static constexpr std::size_t kCellCount = std::size_t{kWidth} * std::size_t{kHeight};
     // The size of the engine's transposition table.
     static constexpr std::size_t kTableBytes = std::size_t{16} << 20U;
 
 private:
     EngineBudget budget_;
     std::unique_ptr<engine::Search> search_;
-    std::bitset<kWidth * kHeight> walls_;  // the walls of the last search
-    int stones_ = 0;                       // and its number of stones
+    std::bitset<kCellCount> walls_;  // the walls of the last search
+    int stones_ = 0;                 // and its number of stones
 };
 
 }  // namespace cinq

@@ -24,14 +24,18 @@ struct SheetCase {
 void current(Scene& s, const std::vector<int>& red, const std::vector<int>& green) {
     s.computerPoints(red);
     s.humanPoints(green);
-    for (const int cell : red) s.state().extent.update(cell);
-    for (const int cell : green) s.state().extent.update(cell);
+    for (const int cell : red)
+        s.state().extent.update(cell);
+    for (const int cell : green)
+        s.state().extent.update(cell);
 }
 
 const SheetCase kSheetCases[] = {
     // A red four whose one end is the sheet's last column: five only at the other end.
     {"FourAgainstTheSheetsEdge",
-     [](Scene& s) { current(s, {at(8, 17), at(8, 18), at(8, 19), at(8, 20)}, {at(12, 5)}); },
+     [](Scene& s) {
+         current(s, {at(8, 17), at(8, 18), at(8, 19), at(8, 20)}, {at(12, 5)});
+     },
      at(8, 16), 0},
     // A closed intersection ends a red four: five only at the other end.
     {"FourAgainstAClosedIntersection",
