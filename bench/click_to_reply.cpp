@@ -2,7 +2,7 @@
 // reply, through the real main window (offscreen), over the clicks of real games: a seeded
 // player clicks near the points of the game under way, the program's own computer answers.
 //
-//   bench_click_to_reply [--clicks N] [--seed S] [--no-wait] [--largest]
+//   bench_click_to_reply [--clicks N] [--seed S] [--no-wait] [--largest] [--level L]
 //
 // Each click goes through the window system's input path (QTest with QPA mouse handling). The
 // time runs from just before the click until control comes back after a paint of the sheet that
@@ -10,7 +10,8 @@
 // animation has ended (--no-wait clicks at once). Clicks that open a message box or a window (the
 // end of a match) are answered and left out of the figures: the user's reading time is in them.
 // The window opens at the design size; --largest opens it at the largest size, where the sheet
-// has the most to paint.
+// has the most to paint. --level L plays against the computer at level setting L (0 to 3; 0 by
+// default), as the options dialog selects it; at 3 the engine thinks within the game's budget.
 #define QTEST_QPA_MOUSE_HANDLING
 #include <sys/resource.h>
 #include <QAbstractButton>
@@ -85,6 +86,7 @@ struct Options {
     unsigned seed = 1;
     bool wait = true;
     bool largest = false;
+    cinq::LevelOption level = cinq::LevelOption::Initiation;
 };
 
 Options parse(int argc, char** argv) {
@@ -99,8 +101,12 @@ Options parse(int argc, char** argv) {
             options.wait = false;
         } else if (arg == "--largest") {
             options.largest = true;
+        } else if (arg == "--level" && k + 1 < argc && std::atoi(argv[k + 1]) >= 0 &&
+                   std::atoi(argv[k + 1]) <= 3) {
+            options.level = static_cast<cinq::LevelOption>(std::atoi(argv[++k]));
         } else {
-            std::fprintf(stderr, "usage: %s [--clicks N] [--seed S] [--no-wait] [--largest]\n",
+            std::fprintf(stderr,
+                         "usage: %s [--clicks N] [--seed S] [--no-wait] [--largest] [--level L]\n",
                          argv[0]);
             std::exit(2);
         }
@@ -164,6 +170,7 @@ int main(int argc, char** argv) {
 
     cinq::RandomDie die(options.seed);
     cinq::ui::QtHost host(&die);
+    host.options().chooseLevel(options.level);
     host.openMainWindow();
     cinq::ui::FrmJeuxDePoints& window = *host.mainWindow();
     QWidget& sheet = *window.sheet();

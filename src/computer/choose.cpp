@@ -89,12 +89,14 @@ bool passes(const Board& board, int cell, Test test) {
     return isFree(board, cell) && (test == Test::Free || board.isPlayable(cell));
 }
 
-// The column of the step table that a level plays.
+// The column of the step table that a level plays; setting 3 plays that of setting 2 when the
+// engine's cell is refused.
 std::size_t tableColumn(Level level) {
     switch (level) {
         case Level::Initiation: return 0;
         case Level::One: return 1;
-        case Level::Two: return 2;
+        case Level::Two:
+        case Level::Three: return 2;
     }
     return 0;
 }
@@ -114,6 +116,12 @@ bool gateOpen(Gate gate, const ComputerTurn& turn) {
 }  // namespace
 
 void Computer::chooseComputerMove(ComputerTurn& turn) {
+    if (turn.level() == Level::Three) {
+        const int cell = engine_.choose(turn);
+        if (cell >= 0 && turn.propose(cell)) {
+            return;
+        }
+    }
     const std::size_t column = tableColumn(turn.level());
     for (const Step& step : kSteps) {
         // A point already placed this turn (a new match opened inside the human's click) ends

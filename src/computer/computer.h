@@ -5,6 +5,7 @@
 #include "board/computer_opponent.h"
 #include "board/computer_turn.h"
 #include "computer/die.h"
+#include "computer/engine_player.h"
 #include "computer/look_around.h"
 
 namespace cinq {
@@ -16,14 +17,17 @@ namespace cinq {
 //
 // The searches are split by what they do: the order of searches and the fallback (choose.cpp),
 // extending the computer's own lines (extend.cpp), blocking the human's (block.cpp) and the
-// closed three (closed_three.cpp).
+// closed three (closed_three.cpp). At setting 3 the engine chooses instead (engine_player.h);
+// should the game refuse its cell, the searches of setting 2 play the turn.
 class Computer : public ComputerOpponent {
 public:
-    explicit Computer(Die& die) : die_(die) {}
+    explicit Computer(Die& die, EngineBudget budget = kGameBudget) : die_(die), engine_(budget) {}
 
     // The computer's turn: the searches from the most urgent to the least, until one places a
     // point.
     void chooseComputerMove(ComputerTurn& turn) override;
+
+    const EnginePlayer& engine() const { return engine_; }
 
     // The look-arounds from one point p, in the four directions: lengthen the computer's line
     // of n (1 to 4), or block the human's line of n (3 or 4). Each draws one roll of the die,
@@ -45,6 +49,7 @@ private:
     void playFallback(ComputerTurn& turn);
 
     Die& die_;
+    EnginePlayer engine_;
 };
 
 }  // namespace cinq

@@ -13,35 +13,36 @@ namespace cinq {
 
 // The level setting: which of the main window's hidden level options is selected. The options
 // dialog sets it, the computer plays by it and the statistics count the games won at it.
-enum class Level : std::uint8_t { Initiation, One, Two };
+enum class Level : std::uint8_t { Initiation, One, Two, Three };
 
 // Every level setting, in the order of its number: the statistics keep two counters for each.
-inline constexpr std::array<Level, 3> kLevels{Level::Initiation, Level::One, Level::Two};
+inline constexpr std::array<Level, 4> kLevels{Level::Initiation, Level::One, Level::Two,
+                                              Level::Three};
 
-// The setting's number (0, 1, 2), by which the statistics number their counters.
+// The setting's number (0 to 3), by which the statistics number their counters.
 constexpr int levelNumber(Level level) {
     return static_cast<int>(level);
 }
 
 // The four level options of the options dialog, in the order they stand in its "Niveaux" frame.
-// They form one exclusive group, although "Niveau 3" is a control of its own.
+// They form one exclusive group, although "Niveau 3" is a control of its own. Each selects the
+// setting of the same number.
 enum class LevelOption { Initiation, Level1, Level2, Level3 };
 
 // What a level option selects and how the windows show it.
 struct LevelChoice {
     Level setting;
     const char* caption;      // what the main window's level label then reads
-    bool counted;             // the statistics window's column of this option counts its games
     const char* description;  // what a screen reader is told of the option
 };
 
-// "Niveau 3" has no setting of its own: it plays as "Niveau 1", and its column of the statistics
-// window counts nothing.
+// Settings 0 to 2 play by the computer's searches over pattern tables; setting 3 is played by
+// the engine (src/engine).
 inline constexpr std::array<LevelChoice, 4> kLevelChoices{{
-    {Level::Initiation, "Niveau initiation", true, "Niveau de l'ordinateur"},
-    {Level::One, "Niveau 1", true, "Niveau de l'ordinateur"},
-    {Level::Two, "Niveau 2", true, "Niveau de l'ordinateur"},
-    {Level::One, "Niveau 3", false, "Niveau de l'ordinateur, qui joue comme au niveau 1"},
+    {Level::Initiation, "Niveau initiation", "Niveau de l'ordinateur"},
+    {Level::One, "Niveau 1", "Niveau de l'ordinateur"},
+    {Level::Two, "Niveau 2", "Niveau de l'ordinateur"},
+    {Level::Three, "Niveau 3", "Niveau de l'ordinateur, le plus fort"},
 }};
 
 constexpr const LevelChoice& levelChoice(LevelOption option) {

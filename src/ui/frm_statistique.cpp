@@ -21,8 +21,8 @@ constexpr int kTitleLabel = 15;
 constexpr Place kTitle{360, 120, 4095, 375};
 
 // One column per level option: its heading, the two colour strips side by side and, over their
-// lower part, the count of each side at the setting the option selects, if the option counts
-// (dialogs/level.h). A screen reader hears the heading unabridged: the level label's caption.
+// lower part, the count of each side at the setting the option selects (dialogs/level.h). A
+// screen reader hears the heading unabridged: the level label's caption.
 struct LevelColumn {
     LevelOption option;
     const char* heading;
@@ -81,7 +81,7 @@ FrmStatistique::FrmStatistique(const Statistics& statistics, QWidget* parent)
                                          {left + kSidePitch, kStripTop, kCellWidth, kCellHeight});
         fillBackground(strips_[2 * c + 1], kRed);
         const auto count = [&](Side side) {
-            return choice.counted ? statistics.wins(side, choice.setting) : 0;
+            return statistics.wins(side, choice.setting);
         };
         counts_[2 * c] =
             textLabel(this, column.player1Count, QString::number(count(Side::Player1)),

@@ -10,7 +10,8 @@
 
 namespace cinq::ui {
 
-QtHost::QtHost(Die* die) : die_(die != nullptr ? *die : randomDie_) {}
+QtHost::QtHost(Die* die, EngineBudget budget)
+    : die_(die != nullptr ? *die : randomDie_), computer_(die_, budget) {}
 
 QtHost::~QtHost() = default;
 

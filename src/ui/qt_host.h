@@ -25,7 +25,9 @@ namespace cinq::ui {
 // next showing creates it afresh, with the options back at their initial settings.
 class QtHost : public Host {
 public:
-    explicit QtHost(Die* die = nullptr);
+    // The computer rolls `die` (a random die when none is given) and the engine thinks within
+    // `budget` at setting 3.
+    explicit QtHost(Die* die = nullptr, EngineBudget budget = kGameBudget);
     ~QtHost() override;
 
     // Shows the options dialog, the program's first window.
@@ -66,7 +68,7 @@ private:
     Statistics statistics_;
     RandomDie randomDie_;
     Die& die_;
-    Computer computer_{die_};
+    Computer computer_;
     std::unique_ptr<Game> game_;
     std::unique_ptr<FrmJeuxDePoints> main_;
     std::unique_ptr<FrmChoix> choix_;

@@ -265,7 +265,7 @@ TEST(Scores, StatisticsCountTheLevelInForceAndClearAtTheFirstGameOfAMatch) {
     TestGame t;
     t.options.chooseOpponent(Opponent::Human);
     const int rows[] = {4, 7, 10, 13};
-    const LevelOption levels[] = {LevelOption::Level1, LevelOption::Level2, LevelOption::Level3,
+    const LevelOption levels[] = {LevelOption::Level1, LevelOption::Level3, LevelOption::Level2,
                                   LevelOption::Initiation};
     for (int k = 0; k < 4; ++k) {
         t.options.chooseLevel(levels[k]);
@@ -274,16 +274,18 @@ TEST(Scores, StatisticsCountTheLevelInForceAndClearAtTheFirstGameOfAMatch) {
         t.putInGame({start, start + 1, start + 2, start + 3}, PointColour::Green);
         t.game.click(start + 4);
     }
-    // "Niveau 3" counts as level setting 1.
-    EXPECT_EQ(t.statistics.wins(Side::Player1, Level::Initiation), 1);
-    EXPECT_EQ(t.statistics.wins(Side::Player1, Level::One), 2);
-    EXPECT_EQ(t.statistics.wins(Side::Player1, Level::Two), 1);
+    // Each option counts at the setting of its own number, player 1's counter only.
+    for (const auto& [level, wins] : {std::pair{Level::Initiation, 1}, std::pair{Level::One, 1},
+                                      std::pair{Level::Two, 1}, std::pair{Level::Three, 1}}) {
+        EXPECT_EQ(t.statistics.wins(Side::Player1, level), wins) << levelNumber(level);
+        EXPECT_EQ(t.statistics.wins(Side::Player2, level), 0) << levelNumber(level);
+    }
     // A new match: its first game clears the counts before counting itself.
     setScores(t, 0, 0, 0, 0);
     t.state().turn = PointColour::Red;
     t.putInGame({c - 4 + 70, c - 3 + 70, c - 2 + 70, c - 1 + 70}, PointColour::Red);
     t.game.click(c + 70);
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= Statistics::kCounters; ++k) {
         EXPECT_EQ(t.statistics.count(k), k == 2 ? 1 : 0) << k;
     }
 }

@@ -107,7 +107,6 @@ TEST_P(LevelGates, OpenTheClosedThreeSteps) {
 constexpr LevelOption kIni = LevelOption::Initiation;
 constexpr LevelOption kOne = LevelOption::Level1;
 constexpr LevelOption kTwo = LevelOption::Level2;
-constexpr LevelOption kThree = LevelOption::Level3;
 
 const GateCase kGateCases[] = {
     // Step 4: only at level setting 2, with eight points, before the human's three is blocked.
@@ -121,8 +120,6 @@ const GateCase kGateCases[] = {
     {"Level1_FivePoints_ExtendsOne",                  kOne, 5, false, 753},
     {"Level2_FivePoints_ExtendsOne",                  kTwo, 5, false, 753},
     {"Level0_EightPoints_ExtendsOne",                 kIni, 8, false, 753},
-    // "Niveau 3" plays as "Niveau 1".
-    {"Niveau3_EightPoints_PlaysAsLevel1",             kThree, 8, false, 651},
     // Step 9 at every level, once nothing else has played.
     {"Level0_ThreePoints_Step9",                      kIni, 3, false, 651},
 };

@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Levels, LevelOptionChoice,
                                                      "Niveau initiation"},
                                            LevelCase{LevelOption::Level1, Level::One, "Niveau 1"},
                                            LevelCase{LevelOption::Level2, Level::Two, "Niveau 2"},
-                                           LevelCase{LevelOption::Level3, Level::One, "Niveau 3"}));
+                                           LevelCase{LevelOption::Level3, Level::Three, "Niveau 3"}));
 
 TEST_F(OptionsModelTest, RecreatingRestoresTheInitialSettingsButNotTheLevelSetting) {
     model.nameChanged(0, "Paul");

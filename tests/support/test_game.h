@@ -51,7 +51,8 @@ private:
 };
 
 // The game with its models and a scripted host and die, wired as the program wires them. By
-// default the real computer plays; `useQueuedComputer` hands its choices to the test.
+// default the real computer plays (the engine under the scripted tools' node limit, so that a test
+// always sees the same point); `useQueuedComputer` hands its choices to the test.
 //
 // Tests lay out positions by hand (closed intersections without a frame, points in no move
 // list), which no play makes: the consistency check that builds with assertions run after every
@@ -64,7 +65,7 @@ struct TestGame {
     Statistics statistics;
     ScriptedHost host;
     ScriptedDie die;
-    Computer computer{die};
+    Computer computer{die, kScriptedBudget};
     QueuedComputer queued;
     OpponentSwitch opponent{computer};
     Game game{host, options, statistics, opponent};

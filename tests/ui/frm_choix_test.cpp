@@ -33,6 +33,8 @@ private slots:
     void selectAllOnFocus();
     void startSequence_data();
     void startSequence();
+    void levelAtStart_data();
+    void levelAtStart();
     void levelThroughChangeLevel_data();
     void levelThroughChangeLevel();
     void hiddenDialogKeepsItsSettings();
@@ -237,6 +239,33 @@ void FrmChoixTest::startSequence() {
     }
 }
 
+void FrmChoixTest::levelAtStart_data() {
+    QTest::addColumn<QString>("levelOption");
+    QTest::addColumn<int>("setting");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("Niveau initiation") << "optNiveau(0)" << 0 << "Niveau initiation";
+    QTest::newRow("Niveau 1") << "optNiveau(1)" << 1 << "Niveau 1";
+    QTest::newRow("Niveau 2") << "optNiveau(2)" << 2 << "Niveau 2";
+    QTest::newRow("Niveau 3") << "Option1" << 3 << "Niveau 3";
+}
+
+void FrmChoixTest::levelAtStart() {
+    QFETCH(QString, levelOption);
+    QFETCH(int, setting);
+    QFETCH(QString, label);
+    QtHost host;
+    host.start();
+    // From another option first, so that the choice is a change.
+    QTest::mouseClick(named(host.optionsDialog(), levelOption == "optNiveau(1)" ? "optNiveau(2)"
+                                                                                : "optNiveau(1)"),
+                      Qt::LeftButton);
+    QTest::mouseClick(named(host.optionsDialog(), levelOption), Qt::LeftButton);
+    QTest::mouseClick(named(host.optionsDialog(), "cmdOk"), Qt::LeftButton);
+    QVERIFY(host.mainWindow() != nullptr);
+    QCOMPARE(levelNumber(host.game()->level()), setting);
+    QCOMPARE(named<QLabel>(host.mainWindow(), "lblAffiche(1)")->text(), label);
+}
+
 void FrmChoixTest::levelThroughChangeLevel_data() {
     QTest::addColumn<QString>("levelOption");
     QTest::addColumn<QString>("leave");
@@ -247,7 +276,7 @@ void FrmChoixTest::levelThroughChangeLevel_data() {
     QTest::newRow("Niveau 2, Annuler") << "optNiveau(2)"
                                        << "Annuler" << 2 << "Niveau 2";
     QTest::newRow("Niveau 3, OK") << "Option1"
-                                  << "OK" << 1 << "Niveau 3";
+                                  << "OK" << 3 << "Niveau 3";
     QTest::newRow("Niveau 2, close box") << "optNiveau(2)"
                                          << "" << 2 << "Niveau 2";
 }

@@ -126,9 +126,8 @@ void FrmStatistiqueTest::countsAfterAGame_data() {
     QTest::newRow("Niveau 1, player 2") << "optNiveau(1)" << red << "0 0 0 1 0 0 0 0";
     QTest::newRow("Niveau 2, player 1") << "optNiveau(2)" << green << "0 0 0 0 1 0 0 0";
     QTest::newRow("Niveau 2, player 2") << "optNiveau(2)" << red << "0 0 0 0 0 1 0 0";
-    // "Niveau 3" plays and counts as "Niveau 1"; its own column stays at 0.
-    QTest::newRow("Niveau 3, player 1") << "Option1" << green << "0 0 1 0 0 0 0 0";
-    QTest::newRow("Niveau 3, player 2") << "Option1" << red << "0 0 0 1 0 0 0 0";
+    QTest::newRow("Niveau 3, player 1") << "Option1" << green << "0 0 0 0 0 0 1 0";
+    QTest::newRow("Niveau 3, player 2") << "Option1" << red << "0 0 0 0 0 0 0 1";
 }
 
 void FrmStatistiqueTest::countsAfterAGame() {

@@ -73,7 +73,7 @@ private:
     Statistics statistics_;
     ReplayHost host_;
     ScriptedDie die_;
-    Computer computer_{die_};
+    Computer computer_{die_, kScriptedBudget};
     std::optional<Game> game_;
     std::size_t shownAtLastDump_ = 0;
 };

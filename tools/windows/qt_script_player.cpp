@@ -137,7 +137,7 @@ void ModalAnswerer::fail(const std::string& what) {
     }
 }
 
-QtScriptPlayer::QtScriptPlayer() : host_(&die_) {
+QtScriptPlayer::QtScriptPlayer() : host_(&die_, kScriptedBudget) {
     host_.start();
 }
 
