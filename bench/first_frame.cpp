@@ -25,16 +25,16 @@
 #include <X11/extensions/Xdamage.h>
 #include <X11/extensions/Xfixes.h>
 #include <dirent.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/select.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <set>
@@ -191,7 +191,8 @@ private:
         }
         Atom type = None;
         int format = 0;
-        unsigned long count = 0, after = 0;
+        unsigned long count = 0;
+        unsigned long after = 0;
         unsigned char* data = nullptr;
         bool mine = false;
         if (XGetWindowProperty(display_, w, pidAtom_, 0, 1, False, XA_CARDINAL, &type, &format,
@@ -221,7 +222,7 @@ private:
             if (ours(w)) {
                 mapped_.insert(w);
                 mappedOnes_.insert(w);
-                if (firsts.map == 0 && seen_.count(w) == 0) {
+                if (firsts.map == 0 && !seen_.contains(w)) {
                     firsts.map = t;
                     firsts.window = w;
                 }
@@ -235,7 +236,7 @@ private:
         } else if (event.type == damageEvent_ + XDamageNotify) {
             const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
             XDamageSubtract(display_, damage.damage, None, None);
-            if (mapped_.count(damage.drawable) != 0) {
+            if (mapped_.contains(damage.drawable)) {
                 ++draws;
                 if (damage.drawable == firsts.window && firsts.frame == 0) {
                     firsts.frame = t;
