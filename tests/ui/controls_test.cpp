@@ -18,7 +18,7 @@ private slots:
         QTest::newRow("shown") << true << false << 1;
         QTest::newRow("destroyed before its paint") << true << true << 0;
     }
-    void afterFirstPaint() {
+    void afterFirstPaint() const {
         QFETCH(bool, show);
         QFETCH(bool, destroyFirst);
         QFETCH(int, runs);
