@@ -11,6 +11,7 @@ import os
 import re
 import shlex
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -30,6 +31,19 @@ _SCORE = re.compile(r"Score of (\S+) vs (\S+): (\d+) - (\d+) - (\d+)")
 def manager_path():
     path = os.environ.get("CGOMOKU_CLI") or DEFAULT_MANAGER
     return path if os.path.isfile(path) and os.access(path, os.X_OK) else None
+
+
+def manager_and_engines(ap, texts):
+    """The manager's path and each engine's argv; (None, None) after printing "skipped" when
+    the manager is absent. An engine that is not found ends the program as a usage error."""
+    manager = manager_path()
+    if manager is None:
+        print("skipped: c-gomoku-cli not found (set CGOMOKU_CLI)")
+        return None, None
+    try:
+        return manager, [engines.resolve_command(text) for text in texts]
+    except ValueError as e:
+        ap.error(str(e))
 
 
 def read_manager_log(lines):
@@ -60,6 +74,40 @@ def read_manager_log(lines):
 
 _KIND = {"timeout": "time-out", "crashed": "crash", "output illegal move": "illegal move",
          "output error": "error answer"}
+
+
+def run_manager(command, out, on_line):
+    """Runs the manager in `out`, logging its output to manager.txt and handing every line to
+    on_line(line); when on_line returns True the manager and its engines are stopped.
+    Returns (lines, exit code, seconds); a run stopped that way counts as exit code 0."""
+    with open(os.path.join(out, "command.txt"), "w") as f:
+        f.write(shlex.join(command) + "\n")
+    script = shutil.which("script")
+    if script:
+        # A pseudo-terminal keeps the manager's stdout and stderr in order, line by line.
+        run = [script, "-qfec", shlex.join(command), "/dev/null"]
+    else:
+        run = command
+    started = time.time()
+    lines, stopped = [], False
+    with open(os.path.join(out, "manager.txt"), "w") as log, \
+            subprocess.Popen(run, cwd=out, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                             stderr=subprocess.STDOUT, text=True, errors="replace",
+                             start_new_session=True) as proc:
+        try:
+            for line in proc.stdout:
+                log.write(line)
+                log.flush()
+                lines.append(line)
+                if on_line(line):
+                    stopped = True
+                    break
+        finally:
+            if proc.poll() is None:
+                # The whole session: script, the manager and the engines it started.
+                os.killpg(proc.pid, signal.SIGTERM)
+                proc.wait()
+    return lines, 0 if stopped else proc.returncode, time.time() - started
 
 
 def build_games(sgf_games, log_games, side_of, limit_ms):
@@ -129,14 +177,10 @@ def main(argv=None):
                     help="a game is drawn once the board holds this many stones")
     args = ap.parse_args(argv)
 
-    manager = manager_path()
+    manager, commands = manager_and_engines(ap, [args.engine_a, args.engine_b])
     if manager is None:
-        print("skipped: c-gomoku-cli not found (set CGOMOKU_CLI)")
         return 77
-    try:
-        cmd_a, cmd_b = engines.resolve_command(args.engine_a), engines.resolve_command(args.engine_b)
-    except ValueError as e:
-        ap.error(str(e))
+    cmd_a, cmd_b = commands
     name_a, name_b = unique_names(args.name_a or os.path.basename(cmd_a[0]),
                                   args.name_b or os.path.basename(cmd_b[0]))
     openings = os.path.abspath(args.openings)
@@ -155,35 +199,18 @@ def main(argv=None):
         command.append("-log")
     if args.draw_after:
         command += ["-drawafter", str(args.draw_after)]
-    with open(os.path.join(out, "command.txt"), "w") as f:
-        f.write(shlex.join(command) + "\n")
-    script = shutil.which("script")
-    if script:
-        # A pseudo-terminal keeps the manager's stdout and stderr in order, line by line.
-        run = [script, "-qfec", shlex.join(command), "/dev/null"]
-    else:
-        run = command
-    started = time.time()
-    log_lines = []
-    with open(os.path.join(out, "manager.txt"), "w") as log, \
-            subprocess.Popen(run, cwd=out, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                             stderr=subprocess.STDOUT, text=True, errors="replace") as proc:
-        try:
-            for line in proc.stdout:
-                log.write(line)
-                log.flush()
-                log_lines.append(line)
-                m = _FINISHED.search(line)
-                if m and not args.quiet:
-                    print("game %s/%d %s vs %s: %s {%s}" % (m.group(1), args.games, m.group(2),
-                                                            m.group(3), m.group(4), m.group(5)),
-                          flush=True)
-        except KeyboardInterrupt:
-            proc.terminate()
-            raise
-    elapsed = time.time() - started
-    if proc.returncode != 0:
-        print("the manager exited with code %d; see %s" % (proc.returncode,
+
+    def on_line(line):
+        m = _FINISHED.search(line)
+        if m and not args.quiet:
+            print("game %s/%d %s vs %s: %s {%s}" % (m.group(1), args.games, m.group(2),
+                                                    m.group(3), m.group(4), m.group(5)),
+                  flush=True)
+        return False
+
+    log_lines, returncode, elapsed = run_manager(command, out, on_line)
+    if returncode != 0:
+        print("the manager exited with code %d; see %s" % (returncode,
                                                           os.path.join(out, "manager.txt")))
 
     log_games, tally = read_manager_log(log_lines)
@@ -205,7 +232,7 @@ def main(argv=None):
     print(text)
     with open(os.path.join(out, "summary.txt"), "w") as f:
         f.write(text + "\n")
-    return 0 if proc.returncode == 0 else 1
+    return 0 if returncode == 0 else 1
 
 
 if __name__ == "__main__":

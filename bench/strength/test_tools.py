@@ -14,6 +14,7 @@ import make_openings
 import match
 import referee
 import sgf
+import sprt
 import stats
 import summary
 import tactics
@@ -491,6 +492,34 @@ class RefereeTest(unittest.TestCase):
             self.run_referee([], [], 1, "11,11,1,1\n")
         games, text = self.run_referee([], ["--illegal", "1:1"], 1, "12,12,2,2\n")
         self.assertIn("illegal move", text)
+
+
+class SprtTest(unittest.TestCase):
+    def test_llr_sign_and_size(self):
+        # (pair scores, elo0, elo1, expected sign of the LLR)
+        rows = [([1.0, 0.75, 0.5, 0.75, 1.0, 0.5] * 20, 0, 5, 1),
+                ([0.0, 0.25, 0.5, 0.25, 0.0, 0.5] * 20, 0, 5, -1),
+                ([0.5] * 50, 0, 5, 0),                 # no spread: no evidence either way
+                ([0.75], 0, 5, 0)]                     # a single pair decides nothing
+        for pairs, elo0, elo1, sign in rows:
+            value = sprt.llr(pairs, elo0, elo1)
+            self.assertEqual((value > 0) - (value < 0), sign, pairs[:6])
+        # an even match at the midpoint of the hypotheses weighs nothing
+        mid = (sprt.expected_score(0) + sprt.expected_score(5)) / 2
+        self.assertAlmostEqual(sprt.llr([mid - 0.25, mid + 0.25] * 10, 0, 5), 0.0, places=9)
+        low, high = sprt.bounds(0.05, 0.05)
+        self.assertAlmostEqual(low, -math.log(19))
+        self.assertAlmostEqual(high, math.log(19))
+
+    def test_pairs_wait_for_both_games_of_an_opening(self):
+        tally = sprt.Tally()
+        for number, result, black in [(2, "1-0", "base"), (3, "0-1", "base"),
+                                      (1, "1/2-1/2", "new"), (6, "1-0", "new")]:
+            tally.add(number, sprt.game_score(result, black, "new"))
+        self.assertEqual(tally.pairs(), [0.25])      # games 1 and 2; 3-4 and 5-6 are open
+        self.assertEqual(tally.wld(), (2, 1, 1))
+        tally.add(4, sprt.game_score("0-1", "new", "new"))
+        self.assertEqual(tally.pairs(), [0.25, 0.5])
 
 
 if __name__ == "__main__":

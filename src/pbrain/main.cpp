@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "pbrain/bench.h"
 #include "pbrain/engine_player.h"
 #include "pbrain/level_player.h"
 #include "pbrain/protocol.h"
@@ -13,9 +14,10 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: pbrain-cinquevole [--level 0|1|2]\n"
+    "usage: pbrain-cinquevole [--level 0|1|2 | --bench]\n"
     "Speaks the Gomocup protocol on standard input and output. Without --level it plays with\n"
-    "its own engine; --level N plays as the game's computer at level N (0 is the initiation).\n";
+    "its own engine; --level N plays as the game's computer at level N (0 is the initiation).\n"
+    "--bench searches a fixed set of positions and prints the engine's node-count signature.\n";
 
 }  // namespace
 
@@ -25,6 +27,10 @@ int main(int argc, char** argv) {
     std::string name = "pbrain-cinquevole";
     const std::string_view level =
         argc == 3 && std::string_view(argv[1]) == "--level" ? argv[2] : "";
+    if (argc == 2 && std::string_view(argv[1]) == "--bench") {
+        pbrain::runBench(std::cout);
+        return 0;
+    }
     if (argc == 1) {
         player = std::make_unique<pbrain::EnginePlayer>();
     } else if (level == "0" || level == "1" || level == "2") {
