@@ -48,39 +48,17 @@ int centralCell(const Position& position) {
 
 }  // namespace
 
-Search::Search(std::size_t tableBytes)
-    : table_(tableBytes), threatFailures_(kThreatCacheSize), history_(std::size_t{2} * kCells, 0) {}
+Search::Search(std::size_t tableBytes, const Clock& clock)
+    : table_(tableBytes),
+      threatFailures_(kThreatCacheSize),
+      history_(std::size_t{2} * kCells, 0),
+      time_(clock) {}
 
 void Search::clear() {
     table_.clear();
     std::fill(threatFailures_.begin(), threatFailures_.end(), ThreatEntry{});
     std::fill(history_.begin(), history_.end(), 0);
     killers_ = {};
-}
-
-void Search::beginStage(double share) {
-    if (limits_.nodes > 0) {
-        const std::uint64_t left = limits_.nodes > nodes_ ? limits_.nodes - nodes_ : 0;
-        stage_.nodeLimit =
-            share >= 1.0 ? limits_.nodes
-                         : nodes_ + static_cast<std::uint64_t>(static_cast<double>(left) * share);
-        return;
-    }
-    const auto budget = std::chrono::milliseconds(limits_.milliseconds);
-    const auto current = Clock::now();
-    const auto left = std::max(Clock::duration::zero(), start_ + budget - current);
-    stage_.deadline = current + std::chrono::duration_cast<Clock::duration>(left * share);
-}
-
-bool Search::outOfTime() {
-    if (stopped_)
-        return true;
-    if (limits_.nodes > 0) {
-        stopped_ = nodes_ >= stage_.nodeLimit;
-    } else if ((nodes_ & 255U) == 0) {
-        stopped_ = Clock::now() >= stage_.deadline;
-    }
-    return stopped_;
 }
 
 // ---- Threat-space search -------------------------------------------------------------------
@@ -127,7 +105,7 @@ int Search::attack(Position& position, int depth, bool threes) {
         position.undo();
         if (wins)
             return move;
-        if (stopped_)
+        if (stopped())
             return kNoCell;
     }
     cached = {key, static_cast<std::int8_t>(std::min(depth, 127))};
@@ -167,7 +145,7 @@ bool Search::defend(Position& position, int depth, bool threes) {
         if (!lost)
             return false;
     }
-    return !stopped_;
+    return !stopped();
 }
 
 int Search::solveDeepening(Position& position, int maxDepth, bool threes, int step) {
@@ -176,7 +154,7 @@ int Search::solveDeepening(Position& position, int maxDepth, bool threes, int st
         const int move = attack(position, depth, threes);
         if (move != kNoCell)
             return move;
-        if (stopped_ || !depthCut_)
+        if (stopped() || !depthCut_)
             break;
     }
     return kNoCell;
@@ -186,8 +164,7 @@ int Search::solve(Position& position, int maxDepth, bool threes, std::uint64_t n
     limits_ = {};
     limits_.nodes = nodeLimit > 0 ? nodeLimit : ~std::uint64_t{0};
     nodes_ = 0;
-    stopped_ = false;
-    beginStage(1.0);
+    time_.start(limits_);
     return solveDeepening(position, maxDepth, threes, 1);
 }
 
@@ -310,7 +287,7 @@ int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int pl
                 s = -alphaBeta(position, newDepth, -beta, -alpha, ply + 1);
         }
         position.undo();
-        if (stopped_)
+        if (stopped())
             return 0;
         if (s > best) {
             best = s;
@@ -344,8 +321,8 @@ std::vector<int> Search::keepDefences(Position& position, const std::vector<int>
     bool byThrees = false;
     if (solveDeepening(position, 30, false, 1) != kNoCell) {
         threatDepth = 30;
-    } else if (!stopped_) {
-        for (int depth = 2; depth <= 12 && threatDepth == 0 && !stopped_; depth += 3) {
+    } else if (!stopped()) {
+        for (int depth = 2; depth <= 12 && threatDepth == 0 && !stopped(); depth += 3) {
             depthCut_ = false;
             if (attack(position, depth, true) != kNoCell) {
                 threatDepth = depth;
@@ -356,44 +333,41 @@ std::vector<int> Search::keepDefences(Position& position, const std::vector<int>
         }
     }
     position.setToMove(us);
-    if (threatDepth == 0 || stopped_)
+    if (threatDepth == 0 || stopped())
         return candidates;
 
     std::vector<int> kept;
     const std::size_t checked = std::min(candidates.size(), kDefenceCandidates);
-    for (std::size_t i = 0; i < checked && !stopped_; ++i) {
+    for (std::size_t i = 0; i < checked && !stopped(); ++i) {
         position.play(candidates[i]);
         bool refuted = solveDeepening(position, 30, false, 1) == kNoCell;
-        if (refuted && byThrees && !stopped_)
+        if (refuted && byThrees && !stopped())
             refuted = attack(position, threatDepth, true) == kNoCell;
         position.undo();
-        if (refuted && !stopped_)
+        if (refuted && !stopped())
             kept.push_back(candidates[i]);
     }
-    if (stopped_) {
+    if (stopped()) {
         // Unfinished: what was not checked stays a candidate.
         for (std::size_t i = kept.empty() ? 0 : checked; i < candidates.size(); ++i) {
             if (std::find(kept.begin(), kept.end(), candidates[i]) == kept.end())
                 kept.push_back(candidates[i]);
         }
-        stopped_ = false;
     }
     return kept.empty() ? candidates : kept;
 }
 
 SearchResult Search::choose(Position& position, const Limits& limits) {
     limits_ = limits;
-    start_ = Clock::now();
     nodes_ = 0;
-    stopped_ = false;
+    time_.start(limits_);
     table_.nextSearch();
     SearchResult result;
     const auto finish = [&](int move, std::string stage) {
         result.move = move;
         result.stage = std::move(stage);
         result.nodes = nodes_;
-        result.milliseconds = static_cast<int>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count());
+        result.milliseconds = time_.elapsedMs();
         return result;
     };
     const Side us = position.toMove();
@@ -413,18 +387,16 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
         return finish(block, "block");
     }
 
-    beginStage(kFoursShare);
+    time_.beginPart(kFoursShare, nodes_);
     if (const int win = solveDeepening(position, 40, false, 1); win != kNoCell) {
         result.score = kWin - 3;
         return finish(win, "vcf");
     }
-    stopped_ = false;
-    beginStage(kThreesShare);
+    time_.beginPart(kThreesShare, nodes_);
     if (const int win = solveDeepening(position, kThreesDepth, true, 3); win != kNoCell) {
         result.score = kWin - 5;
         return finish(win, "vct");
     }
-    stopped_ = false;
 
     std::vector<int> rootMoves;
     bool forced = false;
@@ -435,20 +407,10 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
         if (rootMoves.empty())
             return finish(centralCell(position), "search");
     }
-    beginStage(kDefenceShare);
+    time_.beginPart(kDefenceShare, nodes_);
     rootMoves = keepDefences(position, rootMoves);
-    stopped_ = false;
 
-    beginStage(1.0);
-    const auto mainStart = Clock::now();
-    const auto soft = limits_.nodes > 0 ? std::chrono::nanoseconds(0)
-                                        : std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                              (stage_.deadline - mainStart) * kSoftShare);
-    const std::uint64_t mainNodes = nodes_;
-    const std::uint64_t softNodes =
-        limits_.nodes > 0 ? static_cast<std::uint64_t>(
-                                static_cast<double>(stage_.nodeLimit - nodes_) * kSoftShare)
-                          : 0;
+    time_.beginPart(1.0, nodes_);
 
     int bestMove = rootMoves.front();
     int bestScore = 0;
@@ -469,7 +431,7 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
                     s = -alphaBeta(position, depth - 1, -kInfinity, -alpha, 1);
             }
             position.undo();
-            if (stopped_)
+            if (stopped())
                 break;
             if (s > iterationScore) {
                 iterationScore = s;
@@ -484,14 +446,12 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
             bestMove = iterationBest;
             bestScore = iterationScore;
         }
-        if (stopped_)
+        if (stopped())
             break;
         result.depth = depth;
         if (isWin(bestScore) || isLoss(bestScore) || rootMoves.size() == 1)
             break;
-        const bool pastSoft =
-            limits_.nodes > 0 ? nodes_ - mainNodes >= softNodes : Clock::now() - mainStart >= soft;
-        if (pastSoft)
+        if (time_.pastShare(nodes_, kSoftShare))
             break;
     }
     result.score = bestScore;

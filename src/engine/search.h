@@ -1,25 +1,17 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "engine/position.h"
+#include "engine/time_manager.h"
 #include "engine/transposition.h"
 
 // The engine's choice of a move: threat-space search for a forced win by fours, then by threes
 // and fours, a check of the opponent's forced wins, then an iterative-deepening principal
 // variation search over the moves that are left.
 namespace engine {
-
-struct Limits {
-    // Wall-clock budget for the move, in milliseconds; not read when `nodes` is set.
-    int milliseconds = 100;
-    // A node limit instead of a clock: the search is then fully deterministic.
-    std::uint64_t nodes = 0;
-    int maxDepth = 40;
-};
 
 struct SearchResult {
     int move = kNoCell;
@@ -33,7 +25,8 @@ struct SearchResult {
 
 class Search {
 public:
-    explicit Search(std::size_t tableBytes = std::size_t{64} << 20U);
+    explicit Search(std::size_t tableBytes = std::size_t{64} << 20U,
+                    const Clock& clock = steadyClock());
 
     SearchResult choose(Position& position, const Limits& limits);
     // Forgets what earlier searches learned (a new game).
@@ -44,13 +37,6 @@ public:
     int solve(Position& position, int maxDepth, bool threes, std::uint64_t nodeLimit = 0);
 
 private:
-    using Clock = std::chrono::steady_clock;
-
-    struct Stage {
-        std::uint64_t nodeLimit;
-        Clock::time_point deadline;
-    };
-
     // Threat-space search: the attacker to move (attack) or the defender after a threat (defend).
     int attack(Position& position, int depth, bool threes);
     bool defend(Position& position, int depth, bool threes);
@@ -64,8 +50,8 @@ private:
                       std::vector<int>& moves, bool& forced);
     std::vector<int> keepDefences(Position& position, const std::vector<int>& candidates);
 
-    void beginStage(double share);
-    bool outOfTime();
+    bool outOfTime() { return time_.stop(nodes_); }
+    bool stopped() const { return time_.stopped(); }
 
     TranspositionTable table_;
     struct ThreatEntry {
@@ -78,10 +64,8 @@ private:
     std::vector<int> history_;
 
     Limits limits_;
-    Clock::time_point start_;
-    Stage stage_{};
+    TimeManager time_;
     std::uint64_t nodes_ = 0;
-    bool stopped_ = false;
     bool depthCut_ = false;
     int rootDepth_ = 0;
 };

@@ -11,7 +11,6 @@ namespace {
 constexpr std::size_t kDefaultTable = std::size_t{64} << 20U;
 constexpr std::size_t kMinTable = std::size_t{1} << 20U;
 constexpr std::size_t kMaxTable = std::size_t{1} << 30U;
-constexpr int kDefaultTurnMs = 100;
 
 }  // namespace
 
@@ -45,16 +44,6 @@ void EnginePlayer::configure(const Settings& settings) {
     }
 }
 
-int EnginePlayer::budget(const Settings& settings) {
-    int turn = settings.turnMs > 0 ? settings.turnMs : kDefaultTurnMs;
-    if (settings.matchMs > 0 && settings.leftMs >= 0) {
-        // With a match clock, no move takes more than a tenth of what is left.
-        turn = static_cast<int>(std::min<long long>(turn, settings.leftMs / 10));
-    }
-    // A margin for reading, building the position and answering.
-    return std::max(1, turn - std::max(5, turn / 20));
-}
-
 std::pair<int, int> EnginePlayer::choose(const Board& board, const Settings& settings) {
     engine::Position position(board.width, board.height, rule_);
     int own = 0;
@@ -75,7 +64,8 @@ std::pair<int, int> EnginePlayer::choose(const Board& board, const Settings& set
     }
     position.setToMove(us);
     engine::Limits limits;
-    limits.milliseconds = budget(settings);
+    limits.milliseconds = engine::TimeManager::moveBudget(
+        settings.turnMs, settings.matchMs > 0 ? settings.leftMs : -1);
     if (settings.maxNodes > 0)
         limits.nodes = static_cast<std::uint64_t>(settings.maxNodes);
     last_ = search_->choose(position, limits);

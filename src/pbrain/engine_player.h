@@ -19,9 +19,6 @@ public:
     std::pair<int, int> choose(const Board& board, const Settings& settings) override;
     std::string report() const override;
 
-    // The time the engine gives itself for a move under these settings, in milliseconds.
-    static int budget(const Settings& settings);
-
 private:
     std::unique_ptr<engine::Search> search_;
     std::size_t tableBytes_;

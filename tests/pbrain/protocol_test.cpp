@@ -156,17 +156,5 @@ TEST(Protocol, TheEnginePlaysAWholeGameAgainstItself) {
     EXPECT_EQ(moves.size(), 40U);
 }
 
-TEST(EnginePlayer, BudgetKeepsAMarginAndFollowsTheMatchClock) {
-    Settings settings;
-    EXPECT_EQ(EnginePlayer::budget(settings), 95);
-    settings.turnMs = 1000;
-    EXPECT_EQ(EnginePlayer::budget(settings), 950);
-    settings.matchMs = 60000;
-    settings.leftMs = 3000;
-    EXPECT_EQ(EnginePlayer::budget(settings), 285);
-    settings.leftMs = 0;
-    EXPECT_EQ(EnginePlayer::budget(settings), 1);
-}
-
 }  // namespace
 }  // namespace pbrain
