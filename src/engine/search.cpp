@@ -92,14 +92,15 @@ int Search::attack(Position& position, int depth, bool threes) {
     // Against an open three of theirs only fours keep the initiative.
     const bool foursOnly = !threes || position.threatCount(them, Threat::OpenFour) > 0;
     const Threat weakest = foursOnly ? Threat::Four : Threat::Three;
-    std::vector<std::pair<int, int>> moves;
+    MoveStack::Frame moves(moves_);
     position.forEachThreat(us, [&](int c) {
         const Threat t = position.threat(us, c);
         if (t >= weakest)
-            moves.emplace_back(-(static_cast<int>(t) * 10000 + position.score(us, c)), c);
+            moves.push(-(static_cast<int>(t) * 10000 + position.score(us, c)), c);
     });
-    std::sort(moves.begin(), moves.end());
-    for (const auto& [order, move] : moves) {
+    moves.sort();
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const int move = moves.cell(i);
         position.play(move);
         const bool wins = defend(position, depth - 1, threes);
         position.undo();
@@ -131,15 +132,10 @@ bool Search::defend(Position& position, int depth, bool threes) {
     ++nodes_;
     if (outOfTime())
         return false;
-    std::vector<int> replies;
-    position.defences(them, replies);
-    position.forEachThreat(us, [&](int c) {
-        if (position.threat(us, c) >= Threat::Four &&
-            std::find(replies.begin(), replies.end(), c) == replies.end())
-            replies.push_back(c);
-    });
-    for (const int reply : replies) {
-        position.play(reply);
+    MoveStack::Frame replies(moves_);
+    picker_.addDefences(position, replies);
+    for (std::size_t i = 0; i < replies.size(); ++i) {
+        position.play(replies.cell(i));
         const bool lost = attack(position, depth, threes) != kNoCell;
         position.undo();
         if (!lost)
@@ -184,47 +180,9 @@ int Search::evaluate(const Position& position) const {
     return std::clamp(score, -kWinThreshold + 1, kWinThreshold - 1);
 }
 
-void Search::orderedMoves(Position& position, int ply, int ttMove, std::size_t width,
-                          std::vector<int>& moves, bool& forced) {
-    const Side us = position.toMove();
-    const Side them = opponent(us);
-    moves.clear();
-    forced = true;
-    if (const int block = position.fivePoint(them); block != kNoCell) {
-        moves.push_back(block);
-        return;
-    }
-    if (position.threatCount(them, Threat::OpenFour) > 0) {
-        position.defences(them, moves);
-        position.forEachThreat(us, [&](int c) {
-            if (position.threat(us, c) >= Threat::Four &&
-                std::find(moves.begin(), moves.end(), c) == moves.end())
-                moves.push_back(c);
-        });
-    } else {
-        forced = false;
-        position.forEachNearCell([&](int c) { moves.push_back(c); });
-    }
-    const auto& killers = killers_[at(std::min(ply, 127))];
-    const int side = index(us);
-    std::vector<std::pair<int, int>> scored;
-    scored.reserve(moves.size());
-    for (const int c : moves) {
-        int s = position.score(us, c) * 4 + position.score(them, c) * 3;
-        s += history_[at(side * kCells + c)] / 16;
-        if (c == ttMove)
-            s += 1 << 28;
-        if (c == killers[0] || c == killers[1])
-            s += 1 << 20;
-        scored.emplace_back(-s, c);
-    }
-    // Cells are unique, so the order is total and the same on every run.
-    const std::size_t kept = forced ? scored.size() : std::min(width, scored.size());
-    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(kept),
-                      scored.end());
-    moves.resize(kept);
-    for (std::size_t i = 0; i < kept; ++i)
-        moves[i] = scored[i].second;
+OrderHints Search::hints(const Position& position, int ply, int tableMove) const {
+    return {tableMove, killers_[at(std::min(ply, 127))],
+            history_.data() + at(index(position.toMove()) * kCells)};
 }
 
 int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int ply) {
@@ -261,9 +219,9 @@ int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int pl
     if (depth <= 0 || ply >= kMaxPly)
         return evaluate(position);
 
-    std::vector<int> moves;
-    bool forced = false;
-    orderedMoves(position, ply, ttMove, at(kWidth + 2 * depth), moves, forced);
+    MoveStack::Frame moves(moves_);
+    const bool forced =
+        picker_.pick(position, hints(position, ply, ttMove), at(kWidth + 2 * depth), moves);
     if (moves.empty())
         return forced ? -(kWin - ply - 4) : 0;
     const int extension = forced && ply < 2 * rootDepth_ ? 1 : 0;
@@ -273,7 +231,7 @@ int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int pl
     int best = -kInfinity;
     int bestMove = kNoCell;
     for (std::size_t i = 0; i < moves.size(); ++i) {
-        const int move = moves[i];
+        const int move = moves.cell(i);
         position.play(move);
         int s = 0;
         if (i == 0) {
@@ -399,8 +357,12 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
     }
 
     std::vector<int> rootMoves;
-    bool forced = false;
-    orderedMoves(position, 0, kNoCell, kRootWidth, rootMoves, forced);
+    {
+        MoveStack::Frame moves(moves_);
+        picker_.pick(position, hints(position, 0, kNoCell), kRootWidth, moves);
+        for (std::size_t i = 0; i < moves.size(); ++i)
+            rootMoves.push_back(moves.cell(i));
+    }
     if (rootMoves.empty()) {
         // Every reply loses: make it as long as possible with the best-looking cell.
         position.forEachNearCell([&](int c) { rootMoves.push_back(c); });

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/move_picker.h"
+#include "engine/move_stack.h"
 #include "engine/position.h"
 #include "engine/time_manager.h"
 #include "engine/transposition.h"
@@ -44,10 +46,8 @@ private:
 
     int alphaBeta(Position& position, int depth, int alpha, int beta, int ply);
     int evaluate(const Position& position) const;
-    // The moves worth searching, best first: the answers to a threat when there is one (`forced`),
-    // else the `width` best cells near the stones.
-    void orderedMoves(Position& position, int ply, int ttMove, std::size_t width,
-                      std::vector<int>& moves, bool& forced);
+    // What orders a node's moves: the table's move, the killers at its ply, the history.
+    OrderHints hints(const Position& position, int ply, int tableMove) const;
     std::vector<int> keepDefences(Position& position, const std::vector<int>& candidates);
 
     bool outOfTime() { return time_.stop(nodes_); }
@@ -62,6 +62,8 @@ private:
 
     std::array<std::array<int, 2>, 128> killers_{};
     std::vector<int> history_;
+    MoveStack moves_;
+    MovePicker picker_;
 
     Limits limits_;
     TimeManager time_;
