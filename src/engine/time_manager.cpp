@@ -11,8 +11,10 @@ public:
 };
 
 constexpr int kDefaultTurnMs = 100;
-// With a match clock, no move takes more than this part of what is left.
+// With a match clock, no move takes more than this part of what is left above a reserve, which
+// pays for the answers' own cost (reading, writing, the manager's side) over a long game.
 constexpr long long kMatchShareDivisor = 10;
+constexpr long long kMatchReserveMs = 150;
 
 }  // namespace
 
@@ -24,7 +26,8 @@ const Clock& steadyClock() {
 int TimeManager::moveBudget(int turnMs, long long matchLeftMs) {
     int turn = turnMs > 0 ? turnMs : kDefaultTurnMs;
     if (matchLeftMs >= 0)
-        turn = static_cast<int>(std::min<long long>(turn, matchLeftMs / kMatchShareDivisor));
+        turn = static_cast<int>(std::min<long long>(
+            turn, std::max(0LL, matchLeftMs - kMatchReserveMs) / kMatchShareDivisor));
     return std::max(1, turn - std::max(5, turn / 20));
 }
 

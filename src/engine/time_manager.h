@@ -34,9 +34,9 @@ public:
     explicit TimeManager(const Clock& clock = steadyClock()) : clock_(&clock) {}
 
     // The budget of one move under a tournament's clock: the turn's time (`turnMs`, 100 when
-    // not given), at most a tenth of what is left on the match clock when there is one
-    // (`matchLeftMs` >= 0), so that a game never runs out of it; less a margin of
-    // max(5 ms, 5 %) for reading the position and answering; at least 1 ms.
+    // not given), at most a tenth of what is left on the match clock above a reserve of 150 ms
+    // when there is one (`matchLeftMs` >= 0), so that a game never runs out of it; less a
+    // margin of max(5 ms, 5 %) for reading the position and answering; at least 1 ms.
     static int moveBudget(int turnMs, long long matchLeftMs);
 
     // Starts a move under these limits, and its first part with the whole budget.

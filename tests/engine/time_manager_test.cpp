@@ -34,13 +34,23 @@ TEST(TimeManager, MoveBudgetKeepsAMarginAndFollowsTheMatchClock) {
         {0, -1, 95},            // no turn time given: 100 ms
         {1000, -1, 950},        // a margin of 5 %
         {40, -1, 35},           // at least 5 ms of margin
-        {1000, 3000, 285},      // a tenth of the match clock
+        {1000, 3150, 285},      // a tenth of the match clock above its reserve
         {100, 2147483647, 95},  // a clock with no real limit
         {1000, 0, 1},           // nothing left: the least there is
     };
     for (const Row& row : rows)
         EXPECT_EQ(TimeManager::moveBudget(row.turnMs, row.matchLeftMs), row.budget)
             << row.turnMs << " " << row.matchLeftMs;
+}
+
+// A whole game on a 3-second match clock, each answer costing a millisecond more than the
+// engine's budget: the clock lasts 150 moves of one side, more than a game on 20 x 20 takes.
+TEST(TimeManager, AMatchClockLastsTheWholeGame) {
+    long long left = 3000;
+    for (int move = 0; move < 150; ++move) {
+        left -= TimeManager::moveBudget(0, left) + 1;
+        ASSERT_GT(left, 0) << "out of time at move " << move;
+    }
 }
 
 TEST(TimeManager, PartsShareWhatIsLeftOfTheBudget) {
