@@ -31,13 +31,10 @@ int EnginePlayer::choose(const ComputerTurn& turn) {
     const Board& board = turn.board();
     engine::CellBoard cells;
     cells.reset(kWidth, kHeight);
-    std::bitset<EnginePlayer::kCellCount> walls;
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             const int i = sheetCell(x, y);
             if (!board.isPlayable(i)) {
-                walls.set(static_cast<std::size_t>(y) * std::size_t{kWidth} +
-                          static_cast<std::size_t>(x));
                 cells.set(x, y, engine::CellBoard::Wall);
             } else if (board.hasPoint(i)) {
                 cells.set(x, y,
@@ -50,12 +47,10 @@ int EnginePlayer::choose(const ComputerTurn& turn) {
 
     if (!search_) {
         search_ = std::make_unique<engine::Search>(kTableBytes);
-    } else if (walls != walls_ || position.stoneCount() < stones_) {
-        // A new game, or a sheet with other walls: the table's keys hold the stones only, so
-        // what it learned before no longer holds.
+    } else if (position.stoneCount() < stones_) {
+        // A new game. (Other walls need no clearing: they are in the table's keys.)
         search_->clear();
     }
-    walls_ = walls;
     stones_ = position.stoneCount();
 
     engine::Limits limits;
