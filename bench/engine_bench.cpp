@@ -2,14 +2,14 @@
 // to solve each position of the tactical suite (bench/strength/tactics/vcf.txt) by fours alone.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <fstream>
-#include <sstream>
+#include <cstdio>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "engine/search.h"
+#include "tactics.h"
 
 namespace {
 
@@ -60,54 +60,22 @@ void search(benchmark::State& state) {
 }
 BENCHMARK(search)->Name("BM_Search")->Unit(benchmark::kMillisecond);
 
-// One position of the tactical suite: the stones in game order, black first, and the first moves
-// that win by fours.
-struct Tactic {
-    std::string name;
-    std::vector<int> stones;
-    std::vector<int> winningMoves;
-};
-
-std::vector<int> cellsOf(const std::string& text) {
-    std::vector<int> cells;
-    std::istringstream in(text);
-    for (std::string word; in >> word;) {
-        const auto comma = word.find(',');
-        cells.push_back(Position::cell(std::stoi(word.substr(0, comma)),
-                                       std::stoi(word.substr(comma + 1))));
-    }
-    return cells;
-}
-
-// Lines "name | side | plies | winning moves | stones"; '#' starts a comment.
-std::vector<Tactic> loadTactics(const char* path) {
-    std::vector<Tactic> tactics;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> fields;
-        std::istringstream row(line);
-        for (std::string field; std::getline(row, field, '|');) fields.push_back(field);
-        if (fields.size() != 5) continue;
-        const auto first = fields[0].find_first_not_of(' ');
-        const auto last = fields[0].find_last_not_of(' ');
-        tactics.push_back({fields[0].substr(first, last - first + 1), cellsOf(fields[4]),
-                           cellsOf(fields[3])});
-    }
-    return tactics;
-}
+// The tactical positions the solver missed: the program fails when there is one.
+std::set<std::string> missed;
 
 // The solver alone, without a limit, from the position as the engine would get it.
-void solveTactic(benchmark::State& state, const Tactic& tactic) {
+void solveTactic(benchmark::State& state, const tactics::Tactic& tactic) {
     engine::Search engine(std::size_t{16} << 20U);
+    bool found = true;
     for (auto _ : state) {
-        Position position(20, 20);
-        for (const int c : tactic.stones) position.play(c);
+        Position position = tactic.position();
         engine.clear();
-        const int move = engine.solve(position, 40, false);
-        if (std::find(tactic.winningMoves.begin(), tactic.winningMoves.end(), move) ==
-            tactic.winningMoves.end())
-            state.SkipWithError("no winning first move found");
+        if (!tactic.wins(engine.solve(position, 40, false)))
+            found = false;
+    }
+    if (!found) {
+        state.SkipWithError("no winning first move found");
+        missed.insert(tactic.name);
     }
 }
 
@@ -115,13 +83,16 @@ void solveTactic(benchmark::State& state, const Tactic& tactic) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    static const std::vector<Tactic> tactics = loadTactics(CINQUEVOLE_TACTICS_FILE);
-    for (const Tactic& tactic : tactics) {
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    static const std::vector<tactics::Tactic> suite = tactics::load(tactics::suiteFile());
+    for (const tactics::Tactic& tactic : suite) {
         benchmark::RegisterBenchmark(("BM_SolveTactic/" + tactic.name).c_str(), solveTactic, tactic)
             ->Unit(benchmark::kMicrosecond);
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    return 0;
+    for (const std::string& name : missed)
+        std::fprintf(stderr, "tactical position missed: %s\n", name.c_str());
+    return missed.empty() ? 0 : 1;
 }

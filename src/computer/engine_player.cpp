@@ -1,7 +1,7 @@
 #include "computer/engine_player.h"
 
 #include "board/grid.h"
-#include "engine/position.h"
+#include "engine/cell_board.h"
 #include "engine/search.h"
 
 namespace cinq {
@@ -14,8 +14,7 @@ static_assert(kWidth == kLastSheetColumn - kFirstSheetColumn + 1);
 static_assert(kHeight == kLastSheetRow - kFirstSheetRow + 1);
 static_assert(kWidth <= engine::kMaxSide && kHeight <= engine::kMaxSide);
 
-// Player 1's points are black, the computer's white.
-constexpr engine::Side kHuman = engine::Side::Black;
+// The computer's points are white, player 1's black.
 constexpr engine::Side kComputer = engine::Side::White;
 
 int sheetCell(int x, int y) {
@@ -30,37 +29,34 @@ EnginePlayer::~EnginePlayer() = default;
 
 int EnginePlayer::choose(const ComputerTurn& turn) {
     const Board& board = turn.board();
-    auto position = std::make_unique<engine::Position>(kWidth, kHeight, engine::Rule::Freestyle);
-    std::bitset<EnginePlayer::kCellCount> walls;
+    engine::CellBoard cells;
+    cells.reset(kWidth, kHeight);
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             const int i = sheetCell(x, y);
-            const int c = engine::Position::cell(x, y);
             if (!board.isPlayable(i)) {
-                walls.set(static_cast<std::size_t>(y) * std::size_t{kWidth} +
-                          static_cast<std::size_t>(x));
-                position->setWall(c);
+                cells.set(x, y, engine::CellBoard::Wall);
             } else if (board.hasPoint(i)) {
-                position->place(c, board.colour(i) == PointColour::Red ? kComputer : kHuman);
+                cells.set(x, y,
+                          board.colour(i) == PointColour::Red ? engine::CellBoard::Own
+                                                              : engine::CellBoard::Opponent);
             }
         }
     }
-    position->setToMove(kComputer);
+    engine::Position position = engine::toPosition(cells, kComputer, engine::Rule::Freestyle);
 
     if (!search_) {
         search_ = std::make_unique<engine::Search>(kTableBytes);
-    } else if (walls != walls_ || position->stoneCount() < stones_) {
-        // A new game, or a sheet with other walls: the table's keys hold the stones only, so
-        // what it learned before no longer holds.
+    } else if (position.stoneCount() < stones_) {
+        // A new game. (Other walls need no clearing: they are in the table's keys.)
         search_->clear();
     }
-    walls_ = walls;
-    stones_ = position->stoneCount();
+    stones_ = position.stoneCount();
 
     engine::Limits limits;
     limits.milliseconds = budget_.milliseconds;
     limits.nodes = budget_.nodes;
-    const engine::SearchResult result = search_->choose(*position, limits);
+    const engine::SearchResult result = search_->choose(position, limits);
     if (result.move == engine::kNoCell) {
         return -1;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -31,8 +31,8 @@ inline constexpr EngineBudget kScriptedBudget = EngineBudget::nodeLimit(20000);
 // The computer's choice at setting 3: the engine searches the sheet as it stands, with player 1's
 // points and its own points of the current game as stones, and every intersection that is not
 // playable (closed, off the sheet, or holding a finished game's point) as a wall. Its table is
-// allocated at its first turn and kept until it is destroyed; it is cleared when the walls change
-// or stones have gone (a new game, a new sheet).
+// allocated at its first turn and kept until it is destroyed; it is cleared when stones have gone
+// (a new game, a new sheet).
 class EnginePlayer {
 public:
     explicit EnginePlayer(EngineBudget budget);
@@ -56,8 +56,7 @@ public:
 private:
     EngineBudget budget_;
     std::unique_ptr<engine::Search> search_;
-    std::bitset<kCellCount> walls_;  // the walls of the last search
-    int stones_ = 0;                 // and its number of stones
+    int stones_ = 0;  // the number of stones of the last search
 };
 
 }  // namespace cinq

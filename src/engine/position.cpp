@@ -10,11 +10,13 @@ std::size_t ix(int i) {
     return static_cast<std::size_t>(i);
 }
 
-// Fixed random numbers per cell and side (splitmix64 from a fixed seed), and one for the side to
-// move, so that hashes are the same on every run.
+// Fixed random numbers per cell and side (splitmix64 from a fixed seed), one for the side to
+// move and one per cell for a wall, so that hashes are the same on every run. The walls' numbers
+// come last: a board without walls hashes as it did before walls had numbers.
 struct Zobrist {
     std::array<std::array<std::uint64_t, kCells>, 2> stones{};
     std::uint64_t whiteToMove = 0;
+    std::array<std::uint64_t, kCells> walls{};
 
     Zobrist() {
         std::uint64_t state = 0x243F6A8885A308D3ULL;
@@ -29,6 +31,8 @@ struct Zobrist {
                 value = next();
         }
         whiteToMove = next();
+        for (auto& value : walls)
+            value = next();
     }
 };
 
@@ -175,6 +179,7 @@ void Position::setWall(int cell) {
     if (!isEmpty(cell))
         return;
     setStone(cell, Stone::Wall);
+    hash_ ^= zobrist().walls[ix(cell)];
 }
 
 void Position::clearWall(int cell) {
@@ -183,6 +188,7 @@ void Position::clearWall(int cell) {
     if (at(cell) != Stone::Wall || !contains(x, y))
         return;
     setStone(cell, Stone::Empty);
+    hash_ ^= zobrist().walls[ix(cell)];
 }
 
 void Position::place(int cell, Side side) {

@@ -30,7 +30,8 @@ public:
     bool isEmpty(int cell) const { return at(cell) == Stone::Empty; }
 
     // Set-up: a wall on an empty cell, or taken away again; a stone of either side. A stone placed
-    // this way is a move like any other for undo(), but the side to move stays as it is.
+    // this way is a move like any other for undo(), but the side to move stays as it is. The
+    // hash holds the walls, the stones and the side to move.
     void setWall(int cell);
     void clearWall(int cell);
     void place(int cell, Side side);

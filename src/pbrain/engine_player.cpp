@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <string>
 
 #include "engine/line_patterns.h"
 
@@ -22,7 +23,9 @@ EnginePlayer::EnginePlayer()
 }
 
 std::string EnginePlayer::refuseSize(int width, int height) const {
-    return width > engine::kMaxSide || height > engine::kMaxSide ? "board larger than 32" : "";
+    return width > engine::kMaxSide || height > engine::kMaxSide
+               ? "board larger than " + std::to_string(engine::kMaxSide)
+               : "";
 }
 
 void EnginePlayer::newGame() {
@@ -45,24 +48,7 @@ void EnginePlayer::configure(const Settings& settings) {
 }
 
 std::pair<int, int> EnginePlayer::choose(const Board& board, const Settings& settings) {
-    engine::Position position(board.width, board.height, rule_);
-    int own = 0;
-    int theirs = 0;
-    for (int y = 0; y < board.height; ++y) {
-        for (int x = 0; x < board.width; ++x) {
-            if (board.at(x, y) == Board::Wall)
-                position.setWall(engine::Position::cell(x, y));
-            own += board.at(x, y) == Board::Own ? 1 : 0;
-            theirs += board.at(x, y) == Board::Opponent ? 1 : 0;
-        }
-    }
-    // Black moves first: with as many stones on each side, the side to move is black.
-    const engine::Side us = own >= theirs ? engine::Side::Black : engine::Side::White;
-    for (const auto& [x, y] : board.moves) {
-        const bool mine = board.at(x, y) == Board::Own;
-        position.place(engine::Position::cell(x, y), mine ? us : engine::opponent(us));
-    }
-    position.setToMove(us);
+    engine::Position position = engine::toPosition(board, engine::ownSide(board), rule_);
     engine::Limits limits;
     limits.milliseconds = engine::TimeManager::moveBudget(
         settings.turnMs, settings.matchMs > 0 ? settings.leftMs : -1);

@@ -10,7 +10,6 @@ namespace pbrain {
 namespace {
 
 constexpr int kMinSide = 5;
-constexpr int kMaxSide = 32;
 
 std::string_view trim(std::string_view text) {
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
@@ -56,13 +55,6 @@ std::string upper(std::string_view text) {
 
 }  // namespace
 
-void Board::reset(int w, int h) {
-    width = w;
-    height = h;
-    cells.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), Empty);
-    moves.clear();
-}
-
 Protocol::Protocol(Player& player, std::ostream& out, std::string about)
     : player_(player), out_(out), about_(std::move(about)) {}
 
@@ -72,20 +64,20 @@ bool Protocol::handle(std::string_view line) {
         if (upper(line) == "DONE") {
             const Mode ended = mode_;
             mode_ = Mode::Command;
-            if (ended == Mode::Board) {
+            if (ended == Mode::BoardLines) {
                 finishBoard();
             } else {
                 finishBlock(ended == Mode::Block);
             }
             return true;
         }
-        const auto values = numbers(line, mode_ == Mode::Board ? 3 : 2);
+        const auto values = numbers(line, mode_ == Mode::BoardLines ? 3 : 2);
         if (!values) {
             if (pendingError_.empty())
                 pendingError_ = "malformed line in the list";
         } else {
             pending_.push_back(
-                {{(*values)[0], (*values)[1]}, mode_ == Mode::Board ? (*values)[2] : 3});
+                {{(*values)[0], (*values)[1]}, mode_ == Mode::BoardLines ? (*values)[2] : 3});
         }
         return true;
     }
@@ -112,9 +104,9 @@ void Protocol::command(std::string_view name, std::string_view rest) {
         }
         const long long w = side ? *side : (*values)[0];
         const long long h = side ? *side : (*values)[1];
-        if (w < kMinSide || h < kMinSide || w > kMaxSide || h > kMaxSide) {
-            out_ << "ERROR unsupported board size: sides from " << kMinSide << " to " << kMaxSide
-                 << "\n";
+        if (w < kMinSide || h < kMinSide || w > engine::kMaxSide || h > engine::kMaxSide) {
+            out_ << "ERROR unsupported board size: sides from " << kMinSide << " to "
+                 << engine::kMaxSide << "\n";
             return;
         }
         start(static_cast<int>(w), static_cast<int>(h));
@@ -146,10 +138,11 @@ void Protocol::command(std::string_view name, std::string_view rest) {
             answerMove();
         }
     } else if (name == "BOARD" || name == "YXBLOCK" || name == "YXBLOCKUNDO") {
-        mode_ = name == "BOARD" ? Mode::Board : (name == "YXBLOCK" ? Mode::Block : Mode::Unblock);
+        mode_ =
+            name == "BOARD" ? Mode::BoardLines : (name == "YXBLOCK" ? Mode::Block : Mode::Unblock);
         pending_.clear();
         pendingError_.clear();
-        if (!started && mode_ == Mode::Board)
+        if (!started && mode_ == Mode::BoardLines)
             pendingError_ = "no board: START first";
     } else if (name == "YXBLOCKRESET") {
         walls_.clear();
@@ -266,7 +259,7 @@ void Protocol::finishBlock(bool add) {
         if (!error.empty())
             break;
         const auto [x, y] = point;
-        if (x < 0 || y < 0 || x >= kMaxSide || y >= kMaxSide) {
+        if (x < 0 || y < 0 || x >= engine::kMaxSide || y >= engine::kMaxSide) {
             error = "blocked cell off the board";
         } else if (add && board_.contains(x, y) && board_.at(x, y) != Board::Empty &&
                    board_.at(x, y) != Board::Wall) {

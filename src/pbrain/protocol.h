@@ -8,31 +8,14 @@
 #include <utility>
 #include <vector>
 
+#include "engine/cell_board.h"
+
 // The Gomocup ("pbrain") protocol, line by line: a manager sends commands on standard input and
 // reads the answers on standard output. The protocol keeps the board; a Player chooses the moves.
 namespace pbrain {
 
-// The board as the protocol knows it: x across from 0, y down from 0.
-struct Board {
-    enum Cell : std::uint8_t { Empty = 0, Own = 1, Opponent = 2, Wall = 3 };
-
-    int width = 0;
-    int height = 0;
-    std::vector<Cell> cells;
-    // The stones in the order they came, as (x, y); TAKEBACK takes back the last one.
-    std::vector<std::pair<int, int>> moves;
-
-    void reset(int w, int h);
-    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-    Cell at(int x, int y) const { return cells[offset(x, y)]; }
-    void set(int x, int y, Cell cell) { cells[offset(x, y)] = cell; }
-
-private:
-    std::size_t offset(int x, int y) const {
-        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-               static_cast<std::size_t>(x);
-    }
-};
+// The board as the protocol knows it: own, opponent's and wall cells and the stones' order.
+using Board = engine::CellBoard;
 
 // What the manager said about time, memory and rules.
 struct Settings {
@@ -67,7 +50,8 @@ public:
     bool handle(std::string_view line);
 
 private:
-    enum class Mode { Command, Board, Block, Unblock };
+    // What the next line is: a command, or a line of BOARD, YXBLOCK or YXBLOCKUNDO before DONE.
+    enum class Mode { Command, BoardLines, Block, Unblock };
 
     void command(std::string_view name, std::string_view rest);
     void start(int width, int height);

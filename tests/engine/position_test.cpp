@@ -132,6 +132,65 @@ TEST(Position, ThreatsOnTheBoardWithWallsAndEdges) {
     }
 }
 
+// The same stones among other walls: each layout its own hash, which undo and clearWall restore.
+TEST(Position, WallsAreInTheHash) {
+    const std::vector<std::vector<std::pair<int, int>>> layouts{
+        {}, {{0, 0}}, {{1, 0}}, {{0, 0}, {1, 0}}, {{13, 13}}, {{4, 9}, {9, 4}, {13, 0}},
+    };
+    const std::vector<std::pair<int, int>> stones{{7, 7}, {8, 7}, {7, 8}, {6, 6}, {9, 9}};
+    const auto build = [&](const std::vector<std::pair<int, int>>& walls) {
+        Position position(14, 14);
+        for (const auto& [x, y] : stones)
+            position.play(Position::cell(x, y));
+        for (const auto& [x, y] : walls)
+            position.setWall(Position::cell(x, y));
+        return position;
+    };
+    const std::uint64_t open = build({}).hash();
+    std::vector<std::uint64_t> hashes;
+    for (const auto& walls : layouts) {
+        Position position = build(walls);
+        const std::uint64_t hash = position.hash();
+        hashes.push_back(hash);
+        // Walls set before the stones: the same position, the same hash.
+        Position wallsFirst(14, 14);
+        for (const auto& [x, y] : walls)
+            wallsFirst.setWall(Position::cell(x, y));
+        for (const auto& [x, y] : stones)
+            wallsFirst.play(Position::cell(x, y));
+        EXPECT_EQ(wallsFirst.hash(), hash);
+        // A move and its undo, a wall set and cleared again on an empty cell.
+        position.play(Position::cell(3, 11));
+        EXPECT_NE(position.hash(), hash);
+        position.undo();
+        EXPECT_EQ(position.hash(), hash);
+        position.setWall(Position::cell(12, 2));
+        EXPECT_NE(position.hash(), hash);
+        position.clearWall(Position::cell(12, 2));
+        EXPECT_EQ(position.hash(), hash);
+        // Setting a wall on a stone or clearing one off the board changes nothing.
+        position.setWall(Position::cell(7, 7));
+        position.clearWall(Position::cell(-1, 3));
+        EXPECT_EQ(position.hash(), hash);
+        for (const auto& [x, y] : walls)
+            position.clearWall(Position::cell(x, y));
+        EXPECT_EQ(position.hash(), open);
+    }
+    std::sort(hashes.begin(), hashes.end());
+    EXPECT_EQ(std::adjacent_find(hashes.begin(), hashes.end()), hashes.end());
+}
+
+// A board without walls hashes as it always did: the tables of searches of open boards are
+// unchanged (the middle game of the engine's benchmark).
+TEST(Position, TheHashOfAnOpenBoardIsUnchanged) {
+    const int moves[][2] = {{10, 9}, {11, 8}, {8, 12}, {9, 8},  {9, 12}, {10, 12},
+                            {9, 13}, {10, 8}, {8, 8},  {9, 11}, {8, 13}};
+    Position position(20, 20);
+    for (const auto& [x, y] : moves)
+        position.play(Position::cell(x, y));
+    EXPECT_EQ(position.hash(), 0xbe3a570d6cf39481ULL);
+}
+
 TEST(Position, DefencesOfAnOpenThree) {
     Position position(15, 15);
     for (const int x : {6, 7, 8})
