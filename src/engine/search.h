@@ -43,7 +43,6 @@ private:
     int solveDeepening(Position& position, int maxDepth, bool threes, int step);
 
     int alphaBeta(Position& position, int depth, int alpha, int beta, int ply);
-    int evaluate(const Position& position) const;
     // The moves worth searching, best first: the answers to a threat when there is one (`forced`),
     // else the `width` best cells near the stones.
     void orderedMoves(Position& position, int ply, int ttMove, std::size_t width,
