@@ -54,6 +54,10 @@ struct Group {
     std::vector<std::string_view> engineOrder;
 };
 
+void PrintTo(const Group& g, std::ostream* out) {
+    *out << g.group;
+}
+
 class EvalWeightsFile : public testing::TestWithParam<Group> {};
 
 TEST_P(EvalWeightsFile, CompiledTableMatchesTheDataFile) {
