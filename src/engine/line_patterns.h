@@ -1,9 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
+#include "engine/eval_weights.h"
 #include "engine/types.h"
 
 // The shape of a line through a point, looked up from the ten cells around it.
@@ -45,6 +48,14 @@ private:
     std::vector<std::uint8_t> cells_;
 };
 
+// The largest magnitude among some weights.
+constexpr int largestWeight(const auto& weights) {
+    int most = 0;
+    for (const int w : weights)
+        most = std::max(most, w < 0 ? -w : w);
+    return most;
+}
+
 // What a point threatens and is worth to one side, from its four patterns.
 struct CellValue {
     Threat threat = Threat::None;
@@ -64,14 +75,24 @@ public:
         const auto threat = static_cast<Threat>(threats_[key]);
         const int score = kPatternScores[key & 0xFU] + kPatternScores[(key >> 4U) & 0xFU] +
                           kPatternScores[(key >> 8U) & 0xFU] + kPatternScores[key >> 12U] +
-                          kThreatBonus[static_cast<std::size_t>(threat)];
+                          weights::kThreat[static_cast<std::size_t>(threat)];
         return {threat, static_cast<std::int16_t>(score)};
     }
 
-    // What a pattern is worth on one line, and what a threat adds over the four: the search's
-    // move order and evaluation.
-    static constexpr std::array<int, 16> kPatternScores{0, 1, 3, 6, 14, 16, 48, 56, 300, 2000};
-    static constexpr std::array<int, kThreatCount> kThreatBonus{0, 0, 150, 0, 250, 600, 2000};
+    // What a pattern is worth on one line (eval_weights.txt), for every value of a key's nibble:
+    // the search's move order and evaluation.
+    static constexpr std::array<int, 16> kPatternScores = [] {
+        std::array<int, 16> scores{};
+        for (std::size_t p = 0; p < weights::kPattern.size(); ++p)
+            scores[p] = weights::kPattern[p];
+        return scores;
+    }();
+    static_assert(weights::kPattern.size() == kPatternCount, "one weight per pattern");
+    static_assert(weights::kThreat.size() == kThreatCount, "one bonus per threat");
+    // A cell's score is kept in 16 bits.
+    static_assert(4 * largestWeight(weights::kPattern) + largestWeight(weights::kThreat) <=
+                      std::numeric_limits<std::int16_t>::max(),
+                  "the weights overflow a cell's score");
 
 private:
     ThreatTable();

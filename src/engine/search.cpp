@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/evaluation.h"
+
 namespace engine {
 namespace {
 
@@ -165,20 +167,6 @@ int Search::solve(Position& position, int maxDepth, bool threes, std::uint64_t n
 }
 
 // ---- Principal variation search ------------------------------------------------------------
-
-int Search::evaluate(const Position& position) const {
-    const Side us = position.toMove();
-    const Side them = opponent(us);
-    int score = position.scoreSum(us) - position.scoreSum(them);
-    if (position.threatCount(them, Threat::Four) == 0) {
-        if (position.threatCount(us, Threat::FourThree) > 0) {
-            score += 3000;
-        } else if (position.threatCount(us, Threat::ThreeThree) > 0) {
-            score += 1500;
-        }
-    }
-    return std::clamp(score, -kWinThreshold + 1, kWinThreshold - 1);
-}
 
 OrderHints Search::hints(const Position& position, int ply, int tableMove) const {
     return {tableMove, killers_[at(std::min(ply, 127))],

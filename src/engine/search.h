@@ -45,7 +45,6 @@ private:
     int solveDeepening(Position& position, int maxDepth, bool threes, int step);
 
     int alphaBeta(Position& position, int depth, int alpha, int beta, int ply);
-    int evaluate(const Position& position) const;
     // What orders a node's moves: the table's move, the killers at its ply, the history.
     OrderHints hints(const Position& position, int ply, int tableMove) const;
     std::vector<int> keepDefences(Position& position, const std::vector<int>& candidates);
