@@ -29,7 +29,10 @@ EnginePlayer::EnginePlayer(EngineBudget budget) : budget_(budget) {}
 EnginePlayer::~EnginePlayer() = default;
 
 int EnginePlayer::choose(const ComputerTurn& turn) {
-    const Board& board = turn.board();
+    return choose(turn.board(), PointColour::Red);
+}
+
+int EnginePlayer::choose(const Board& board, PointColour colour) {
     auto position = std::make_unique<engine::Position>(kWidth, kHeight, engine::Rule::Freestyle);
     std::bitset<EnginePlayer::kCellCount> walls;
     for (int y = 0; y < kHeight; ++y) {
@@ -45,7 +48,7 @@ int EnginePlayer::choose(const ComputerTurn& turn) {
             }
         }
     }
-    position->setToMove(kComputer);
+    position->setToMove(colour == PointColour::Red ? kComputer : kHuman);
 
     if (!search_) {
         search_ = std::make_unique<engine::Search>(kTableBytes);

@@ -295,6 +295,21 @@ void QtScriptPlayer::menu(MenuCommand command, bool closeBox) {
     settle();
 }
 
+void QtScriptPlayer::takeBack() {
+    QTest::keyClick(host_.mainWindow()->sheet(), Qt::Key_Z, Qt::ControlModifier);
+    settle();
+}
+
+int QtScriptPlayer::hint() {
+    ui::FrmJeuxDePoints& window = *host_.mainWindow();
+    if (!control<QAction>(window, "mnuConseil").isEnabled()) {
+        return -1;
+    }
+    QTest::keyClick(window.sheet(), Qt::Key_H, Qt::ControlModifier);
+    settle();
+    return window.lastHint();
+}
+
 void QtScriptPlayer::closeWindow() {
     host_.mainWindow()->close();
     settle();
