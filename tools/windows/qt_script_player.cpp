@@ -295,17 +295,19 @@ void QtScriptPlayer::menu(MenuCommand command, bool closeBox) {
     settle();
 }
 
+// A greyed-out action does nothing when triggered, as its greyed-out menu item.
 void QtScriptPlayer::takeBack() {
-    QTest::keyClick(host_.mainWindow()->sheet(), Qt::Key_Z, Qt::ControlModifier);
+    control<QAction>(*host_.mainWindow(), "mnuAnnuler").trigger();
     settle();
 }
 
 int QtScriptPlayer::hint() {
     ui::FrmJeuxDePoints& window = *host_.mainWindow();
-    if (!control<QAction>(window, "mnuConseil").isEnabled()) {
+    auto& action = control<QAction>(window, "mnuConseil");
+    if (!action.isEnabled()) {
         return -1;
     }
-    QTest::keyClick(window.sheet(), Qt::Key_H, Qt::ControlModifier);
+    action.trigger();
     settle();
     return window.lastHint();
 }

@@ -50,8 +50,9 @@ private:
 //   A playable intersection lies on the window at every size the window can take; one outside
 //   the sheet's widget would be an error, since no mouse reaches it.
 // - "key": a key press on the sheet, which holds the keyboard focus; "menu": the menu's action;
-//   "close": the main window's close; "undo" and "hint": the shortcuts of "&Partie"'s items,
-//   Ctrl+Z and Ctrl+H, pressed on the sheet.
+//   "close": the main window's close; "undo" and "hint": the actions of "&Partie"'s items,
+//   which do nothing while greyed out. (Their shortcuts need the window to be the active one,
+//   which an offscreen run does not keep after a modal window; the widget tests press them.)
 // - "opponent", "level", "name": clicks on the dialog's options and typing into its name boxes,
 //   the dialog shown or hidden. The focus selects a box's text; each character is a key press,
 //   or a paste (Ctrl+V) for a character that the line edit does not take from a key press (a
