@@ -104,10 +104,12 @@ void Game::takeBackTurn() {
     if (state_.playedTurns.empty()) {
         return;
     }
-    const PlayedTurn turn = std::move(state_.playedTurns.back());
+    PlayedTurn turn = std::move(state_.playedTurns.back());
     state_.playedTurns.pop_back();
-    for (auto point = turn.points.rbegin(); point != turn.points.rend(); ++point) {
-        takeBackPoint(*point);
+    // Newest first: each point finds the state that its own placing left.
+    while (!turn.points.empty()) {
+        takeBackPoint(turn.points.back());
+        turn.points.pop_back();
     }
     state_.turn = turn.turn;
     state_.status = turn.status;
