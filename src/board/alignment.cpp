@@ -48,6 +48,7 @@ void Game::checkFiveInRow(int i) {
 }
 
 void Game::closeFinishedGame(int top, int left, int bottom, int right) {
+    forgetPlayedTurns();
     state_.drawing.push_back({Shape::Kind::Rectangle, left + kFrameNear, top + kFrameNear,
                               right + kFrameFar, bottom + kFrameFar, state_.winnerColour});
     // The frame's top-left corner: from the topmost point, walk left to the game's leftmost column.

@@ -56,6 +56,14 @@ void Board::placePoint(int i, PointColour c) {
     }
 }
 
+void Board::removePoint(int i) {
+    if (isSlot(i)) {
+        Slot& s = slots_[static_cast<std::size_t>(i)];
+        s.colour = PointColour::Neutral;
+        s.hasPoint = false;
+    }
+}
+
 void Board::close(int i) {
     if (isSlot(i)) {
         Slot& s = slots_[static_cast<std::size_t>(i)];

@@ -22,6 +22,7 @@ struct Slot {
     bool closed = false;  // the mark of an intersection inside a finished game's frame
     bool hasPoint = false;
     PointColour colour = PointColour::Neutral;
+    friend bool operator==(const Slot&, const Slot&) = default;
 };
 
 // The 1512 intersection slots. Reads go through `at`, which answers for an index outside the
@@ -56,6 +57,8 @@ public:
     bool isOffSheet(int i) const { return !at(i).playable && !at(i).closed; }
 
     void placePoint(int i, PointColour c);
+    // Takes the point at i away: the slot keeps its playable flag and its mark.
+    void removePoint(int i);
     void close(int i);
     // A new sheet: every slot free and playable, no mark, no point.
     void clear();

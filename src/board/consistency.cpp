@@ -27,6 +27,7 @@ public:
         checkMoveLists();
         checkDrawing();
         checkFields();
+        checkPlayedTurns();
         return std::move(report_);
     }
 
@@ -46,6 +47,7 @@ private:
     std::vector<int> checkList(const MoveList& list, PointColour colour, const char* name);
     void checkDrawing();
     void checkFields();
+    void checkPlayedTurns();
 
     const Board& board_;
     const GameState& state_;
@@ -186,6 +188,32 @@ void Checker::checkFields() {
     expect(s.turn != PointColour::Neutral, "the turn disc is neutral");
     expect(s.status == (s.turn == PointColour::Green ? s.turnCaption1 : s.turnCaption2),
            std::string("the status does not name the player to move (") + colourName(s.turn) + ")");
+}
+
+// What can be taken back is points of the game in progress, each still on the sheet, open, in
+// the list it was entered in, and each taken back once.
+void Checker::checkPlayedTurns() {
+    const GameState& s = state_;
+    expect(s.hoverIndex == -1 || inLargestSheet(s.hoverIndex),
+           "the hover disc stands on " + slotText(s.hoverIndex) + ", outside the largest sheet");
+    std::vector<int> seen;
+    for (const PlayedTurn& turn : s.playedTurns) {
+        expect(!turn.points.empty(), "a move to take back placed no point");
+        for (const PlayedPoint& p : turn.points) {
+            const std::string where = "the point to take back at " + slotText(p.cell);
+            expect(board_.hasPoint(p.cell) && !board_.isClosed(p.cell), where + " is not open");
+            expect(std::find(seen.begin(), seen.end(), p.cell) == seen.end(),
+                   where + " is recorded twice");
+            seen.push_back(p.cell);
+            expect(p.humanEntry == 0 || (s.humanMoves(p.humanEntry) == p.cell &&
+                                         board_.colour(p.cell) == PointColour::Green),
+                   where + " is not entry " + std::to_string(p.humanEntry) + " of HumanMoves");
+            expect(
+                p.computerEntry == 0 || (s.computerMoves(p.computerEntry) == p.cell &&
+                                         board_.colour(p.cell) == PointColour::Red),
+                where + " is not entry " + std::to_string(p.computerEntry) + " of ComputerMoves");
+        }
+    }
 }
 
 }  // namespace

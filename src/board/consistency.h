@@ -28,7 +28,9 @@ struct ConsistencyReport {
 // - the drawing: a winning line and a frame for each closed game, shapes exactly when slots are
 //   closed;
 // - the sight on the largest sheet, the last column one of the resize rule's, a winner code of
-//   a side or none, the turn disc green or red and the status naming the player to move.
+//   a side or none, the turn disc green or red and the status naming the player to move;
+// - the moves that can be taken back: each recorded point still on the sheet, not closed, in the
+//   move list entry it was given, recorded once; the hover disc on the largest sheet or nowhere.
 //
 // Builds with assertions run it after every user event; the random-event driver's invariant
 // checker runs it with its own checks.

@@ -51,6 +51,7 @@ void Game::userEvent(Event&& event) {
         event();
     } catch (const ProgramEnded&) {
         ended_ = true;
+        recordingTurn_ = false;
     }
     if (checksConsistency_) {
         assertConsistent();
@@ -97,6 +98,15 @@ void Game::keyDown(Key key) {
     });
 }
 
+void Game::mouseOver(int i) {
+    userEvent([&] {
+        // A hidden click target takes no mouse move.
+        if (board_.isPlayable(i)) {
+            state_.hoverIndex = i;
+        }
+    });
+}
+
 void Game::menuNewSheet() {
     userEvent([&] { newSheet(); });
 }
@@ -117,6 +127,33 @@ void Game::menuHelp() {
     userEvent([&] { host_.showHelp(); });
 }
 
+void Game::menuTakeBack() {
+    userEvent([&] { takeBackTurn(); });
+}
+
+bool Game::canHint() const {
+    // Against the computer only player 1 asks; with the disc red a click only makes the computer
+    // move.
+    const bool humanToMove =
+        options_.opponent() == Opponent::Human || state_.turn == PointColour::Green;
+    return !ended_ && humanToMove && hasUsableCell();
+}
+
+int Game::menuHint() {
+    int hinted = -1;
+    userEvent([&] {
+        if (!canHint()) {
+            return;
+        }
+        const int cell = computer_.adviseMove(board_, state_.turn);
+        if (board_.isPlayable(cell) && !board_.hasPoint(cell)) {
+            state_.sightIndex = cell;
+            hinted = cell;
+        }
+    });
+    return hinted;
+}
+
 void Game::closeWindow() {
     userEvent([&] { quit(); });
 }
@@ -134,7 +171,20 @@ void Game::intersectionClicked(int i) {
         host_.ask({"Vous ne pouvez plus jouer ici", "ATTENTION !!!", Buttons::Ok});
         return;
     }
+    // The move is recorded as it is played, so that it can be taken back; a move that placed
+    // nothing, or whose game has ended inside it, leaves nothing to take back.
+    state_.playedTurns.push_back({.turn = state_.turn,
+                                  .status = state_.status,
+                                  .sightIndex = state_.sightIndex,
+                                  .hoverIndex = state_.hoverIndex,
+                                  .computerHasPlayed = state_.computerHasPlayed,
+                                  .points = {}});
+    recordingTurn_ = true;
     playMove(i);
+    recordingTurn_ = false;
+    if (!state_.playedTurns.empty() && state_.playedTurns.back().points.empty()) {
+        state_.playedTurns.pop_back();
+    }
 }
 
 void Game::moveSight(int target) {

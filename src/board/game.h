@@ -31,6 +31,13 @@ public:
     // The entries up to the first empty one.
     std::vector<int> entries() const;
     void clear() { entries_.fill(0); }
+    // Empties entry `number` (the newest one, when a point is taken back).
+    void erase(int number) {
+        if (number >= 1 && number <= kCapacity) {
+            entries_[static_cast<std::size_t>(number - 1)] = 0;
+        }
+    }
+    friend bool operator==(const MoveList&, const MoveList&) = default;
 
 private:
     std::array<int, kCapacity> entries_{};
@@ -77,6 +84,8 @@ struct Extent {
     std::optional<int> bottomPoint() const { return setIndex(bottomIndex, kUnsetBottomRight); }
     std::optional<int> rightPoint() const { return setIndex(rightIndex, kUnsetBottomRight); }
 
+    friend bool operator==(const Extent&, const Extent&) = default;
+
 private:
     static std::optional<int> setIndex(int index, int unset) {
         return index == unset ? std::nullopt : std::optional(index);
@@ -101,6 +110,35 @@ inline constexpr int kPaletteRed = 12;       // player 2
 // Keys that reach the sight.
 enum class Key { Left, Right, Up, Down, Enter, Other };
 
+// A point of the game in progress as playPoint placed it, with every value of the game's state
+// that placing it overwrote: taking it back puts them back, so nothing has to be worked out again.
+struct PlayedPoint {
+    int cell = 0;
+    // The numbers of its entries in HumanMoves and ComputerMoves, 0 when it is in neither.
+    int humanEntry = 0;
+    int computerEntry = 0;
+    Extent extent;
+    int winnerColour = 0;
+    int lastComputerPoint = 0;
+    int computerMoveCount = 0;
+    bool computerHasPlayed = false;
+    bool noComputerPointYet = true;
+    friend bool operator==(const PlayedPoint&, const PlayedPoint&) = default;
+};
+
+// One move of the user that placed points (a click or Enter: against the computer, player 1's
+// point and the computer's answer; between two players, one point): what the turn looked like
+// before it, and its points in the order they were placed.
+struct PlayedTurn {
+    PointColour turn = PointColour::Green;
+    std::string status;
+    int sightIndex = 0;
+    int hoverIndex = -1;
+    bool computerHasPlayed = false;
+    std::vector<PlayedPoint> points;
+    friend bool operator==(const PlayedTurn&, const PlayedTurn&) = default;
+};
+
 // The main window's state, shared by all its procedures.
 struct GameState {
     std::string turnCaption1, turnCaption2;
@@ -115,6 +153,8 @@ struct GameState {
     bool noComputerPointYet = true;
     Extent extent;
     int sightIndex = 520;
+    // The hover disc: the playable intersection the mouse passed over last, -1 before any.
+    int hoverIndex = -1;
     int winnerColour = 0;
     int lastColumn = kLastSheetColumn;  // kept by a resize whose width falls outside every band
 
@@ -122,6 +162,13 @@ struct GameState {
     bool setBlockVisible = false;
 
     std::vector<Shape> drawing;
+
+    // The moves of the game in progress that "Annuler le coup" can take back, oldest first.
+    // Emptied when a game is won, the sheet changed or the game reset: a finished game is never
+    // reopened.
+    std::vector<PlayedTurn> playedTurns;
+
+    friend bool operator==(const GameState&, const GameState&) = default;
 };
 
 // Thrown when the program ends inside an event; the event's entry point catches it, so that no
@@ -146,11 +193,23 @@ public:
     // A click on intersection i; only playable intersections take clicks.
     void click(int i);
     void keyDown(Key key);
+    // The mouse passes over intersection i: the hover disc moves there if it is playable.
+    void mouseOver(int i);
     void menuNewSheet();
     void menuChangeLevel();
     void menuStatistics();
     void menuQuit();
     void menuHelp();
+    // "Annuler le coup": takes back the newest move of the game in progress (against the
+    // computer, player 1's point and the computer's answer), restoring the state from before it.
+    void menuTakeBack();
+    // "Conseil": the engine of "Niveau 3" chooses the intersection it would play for the player
+    // to move, and the sight moves there. Returns that intersection, -1 when there is none.
+    // Nothing is placed, counted or recorded, and the die is not rolled.
+    int menuHint();
+    // Whether the two commands can act now; the menu greys them out otherwise.
+    bool canTakeBack() const { return !ended_ && !state_.playedTurns.empty(); }
+    bool canHint() const;
     // The user closes the main window.
     void closeWindow();
     // The window's size or state has changed.
@@ -186,6 +245,14 @@ private:
     // inside this call. Returns the number of its entry in its move list, 0 when it is listed in
     // none.
     int playPoint(int cell, PointColour colour, Mover mover);
+    // Its mirror, the one way a point of the game in progress leaves the sheet: the point goes,
+    // its move list entry goes, and every value that placing it overwrote comes back.
+    void takeBackPoint(const PlayedPoint& point);
+    // The newest move of the game in progress, taken back point by point, newest first; the
+    // turn, the sight and the hover disc come back as they were before it.
+    void takeBackTurn();
+    // A finished game is never reopened: nothing played so far can be taken back.
+    void forgetPlayedTurns();
     // The computer's point, unless the computer has played this turn already or the cell is
     // taken or not playable; true when it was placed.
     bool playComputerPoint(int cell);
@@ -212,6 +279,8 @@ private:
     Board board_;
     GameState state_;
     bool ended_ = false;
+    // A move is under way whose points go into the newest entry of PlayedTurns.
+    bool recordingTurn_ = false;
 #ifdef NDEBUG
     bool checksConsistency_ = false;
 #else

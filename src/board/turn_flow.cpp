@@ -1,8 +1,10 @@
 // Whose point is placed, how it is recorded, when the computer answers and who opens the next
 // game: the loser of a game always begins the next one. Every point of a game, whoever places
-// it, goes through playPoint.
+// it, goes through playPoint, and every point taken back through its mirror, takeBackPoint.
 #include "board/computer_turn.h"
 #include "board/game.h"
+
+#include <utility>
 
 namespace cinq {
 
@@ -52,23 +54,73 @@ void Game::showTurn(PointColour turn) {
 }
 
 int Game::playPoint(int cell, PointColour colour, Mover mover) {
+    PlayedPoint played{.cell = cell,
+                       .extent = state_.extent,
+                       .winnerColour = state_.winnerColour,
+                       .lastComputerPoint = state_.lastComputerPoint,
+                       .computerMoveCount = state_.computerMoveCount,
+                       .computerHasPlayed = state_.computerHasPlayed,
+                       .noComputerPointYet = state_.noComputerPointYet};
     board_.placePoint(cell, colour);
     int entry = 0;
     switch (mover) {
-        case Mover::Human: entry = state_.humanMoves.append(cell); break;
+        case Mover::Human:
+            entry = state_.humanMoves.append(cell);
+            played.humanEntry = entry;
+            break;
         case Mover::Computer:
             host_.computerPointPlaced(cell);
             state_.computerHasPlayed = true;
             state_.noComputerPointYet = false;
             entry = state_.computerMoves.append(cell);
+            played.computerEntry = entry;
             ++state_.computerMoveCount;
             state_.lastComputerPoint = cell;
             break;
         case Mover::TwoPlayers: break;
     }
     state_.extent.update(cell);
+    // Recorded before the test for five: a game that it closes forgets its moves.
+    if (recordingTurn_ && !state_.playedTurns.empty()) {
+        state_.playedTurns.back().points.push_back(played);
+    }
     checkFiveInRow(cell);
     return entry;
+}
+
+void Game::takeBackPoint(const PlayedPoint& point) {
+    board_.removePoint(point.cell);
+    state_.humanMoves.erase(point.humanEntry);
+    state_.computerMoves.erase(point.computerEntry);
+    state_.extent = point.extent;
+    state_.winnerColour = point.winnerColour;
+    state_.lastComputerPoint = point.lastComputerPoint;
+    state_.computerMoveCount = point.computerMoveCount;
+    state_.computerHasPlayed = point.computerHasPlayed;
+    state_.noComputerPointYet = point.noComputerPointYet;
+}
+
+void Game::takeBackTurn() {
+    if (state_.playedTurns.empty()) {
+        return;
+    }
+    PlayedTurn turn = std::move(state_.playedTurns.back());
+    state_.playedTurns.pop_back();
+    // Newest first: each point finds the state that its own placing left.
+    while (!turn.points.empty()) {
+        takeBackPoint(turn.points.back());
+        turn.points.pop_back();
+    }
+    state_.turn = turn.turn;
+    state_.status = turn.status;
+    state_.sightIndex = turn.sightIndex;
+    state_.hoverIndex = turn.hoverIndex;
+    state_.computerHasPlayed = turn.computerHasPlayed;
+}
+
+void Game::forgetPlayedTurns() {
+    state_.playedTurns.clear();
+    recordingTurn_ = false;
 }
 
 bool Game::playComputerPoint(int cell) {
@@ -101,6 +153,7 @@ void Extent::update(int i) {
 }
 
 void Game::resetGame() {
+    forgetPlayedTurns();
     state_.humanMoves.clear();
     state_.computerMoves.clear();
     state_.gameOver = false;

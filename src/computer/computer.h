@@ -21,11 +21,18 @@ namespace cinq {
 // should the game refuse its cell, the searches of setting 2 play the turn.
 class Computer : public ComputerOpponent {
 public:
-    explicit Computer(Die& die, EngineBudget budget = kGameBudget) : die_(die), engine_(budget) {}
+    explicit Computer(Die& die, EngineBudget budget = kGameBudget)
+        : die_(die), engine_(budget), adviser_(budget) {}
 
     // The computer's turn: the searches from the most urgent to the least, until one places a
     // point.
     void chooseComputerMove(ComputerTurn& turn) override;
+    // A hint: the engine of setting 3 chooses for the side of `colour`, at every level and
+    // within the computer's own budget. It has a table of its own, so that asking for hints
+    // never changes the computer's later choices.
+    int adviseMove(const Board& board, PointColour colour) override {
+        return adviser_.choose(board, colour);
+    }
 
     const EnginePlayer& engine() const { return engine_; }
 
@@ -50,6 +57,7 @@ private:
 
     Die& die_;
     EnginePlayer engine_;
+    EnginePlayer adviser_;
 };
 
 }  // namespace cinq

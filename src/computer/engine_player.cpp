@@ -16,6 +16,7 @@ static_assert(kWidth <= engine::kMaxSide && kHeight <= engine::kMaxSide);
 
 // The computer's points are white, player 1's black.
 constexpr engine::Side kComputer = engine::Side::White;
+constexpr engine::Side kHuman = engine::Side::Black;
 
 int sheetCell(int x, int y) {
     return indexOf(y + kFirstSheetRow, x + kFirstSheetColumn);
@@ -28,7 +29,10 @@ EnginePlayer::EnginePlayer(EngineBudget budget) : budget_(budget) {}
 EnginePlayer::~EnginePlayer() = default;
 
 int EnginePlayer::choose(const ComputerTurn& turn) {
-    const Board& board = turn.board();
+    return choose(turn.board(), PointColour::Red);
+}
+
+int EnginePlayer::choose(const Board& board, PointColour colour) {
     engine::CellBoard cells;
     cells.reset(kWidth, kHeight);
     for (int y = 0; y < kHeight; ++y) {
@@ -38,12 +42,13 @@ int EnginePlayer::choose(const ComputerTurn& turn) {
                 cells.set(x, y, engine::CellBoard::Wall);
             } else if (board.hasPoint(i)) {
                 cells.set(x, y,
-                          board.colour(i) == PointColour::Red ? engine::CellBoard::Own
-                                                              : engine::CellBoard::Opponent);
+                          board.colour(i) == colour ? engine::CellBoard::Own
+                                                    : engine::CellBoard::Opponent);
             }
         }
     }
-    engine::Position position = engine::toPosition(cells, kComputer, engine::Rule::Freestyle);
+    engine::Position position = engine::toPosition(
+        cells, colour == PointColour::Red ? kComputer : kHuman, engine::Rule::Freestyle);
 
     if (!search_) {
         search_ = std::make_unique<engine::Search>(kTableBytes);

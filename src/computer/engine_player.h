@@ -42,6 +42,9 @@ public:
 
     // The intersection the engine plays for the computer, or -1 when no intersection is free.
     int choose(const ComputerTurn& turn);
+    // The intersection the engine plays for the side of `colour` (green is player 1) on the
+    // sheet as it stands, the same reading of it, or -1 when no intersection is free.
+    int choose(const Board& board, PointColour colour);
 
     // Whether the engine's table has been allocated (the first turn at setting 3 has come).
     bool allocated() const { return search_ != nullptr; }

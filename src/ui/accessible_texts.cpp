@@ -53,6 +53,14 @@ std::string sheetDescription(const Board& board, int sight, int computerReply) {
     return text;
 }
 
+std::string hintDescription(int cell) {
+    return "Conseil : " + intersectionWords(cell) + ".";
+}
+
+void SheetNarration::hinted(int cell) {
+    hint_ = cell;
+}
+
 void SheetNarration::computerPlayed(int cell) {
     reply_ = cell;
     freshReply_ = true;
@@ -65,6 +73,12 @@ std::string SheetNarration::describe(const Board& board, int sight) {
     }
     freshReply_ = false;
     lastSight_ = sight;
+    if (hint_ >= 0 && (sight != hint_ || board.hasPoint(hint_) || !board.isPlayable(hint_))) {
+        hint_ = -1;
+    }
+    if (hint_ >= 0) {
+        return hintDescription(hint_);
+    }
     return sheetDescription(board, sight, reply_);
 }
 

@@ -22,19 +22,26 @@ std::string intersectionState(const Board& board, int i);
 //   "Viseur ligne 2, colonne 14 : libre. L'ordinateur a joué ligne 3, colonne 15."
 std::string sheetDescription(const Board& board, int sight, int computerReply = -1);
 
+// The description of a hint: "Conseil : ligne 4, colonne 9."
+std::string hintDescription(int cell);
+
 // The description that the sheet carries after each event. The computer's point is named from
 // the event in which it was played until the sight moves, or until the point is gone (a new
-// sheet), so that moving the sight is not drowned in an old reply.
+// sheet, a move taken back), so that moving the sight is not drowned in an old reply. A hint is
+// told instead while the sight stays on its intersection and the intersection stays free.
 class SheetNarration {
 public:
     // The computer has placed its point at `cell` during the current event.
     void computerPlayed(int cell);
+    // "Conseil" has moved the sight to `cell` during the current event.
+    void hinted(int cell);
     // The description once the event has run; `sight` is the intersection under the sight.
     std::string describe(const Board& board, int sight);
 
 private:
     int reply_ = -1;
     bool freshReply_ = false;
+    int hint_ = -1;
     int lastSight_ = -1;
 };
 

@@ -1,6 +1,8 @@
 #include "ui/frm_jeux_de_points.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -111,6 +113,29 @@ void FrmJeuxDePoints::buildMenu() {
     item("mnuChanger", "&Changer de niveau", &Game::menuChangeLevel);
     item("mnuStatistique", "&Statistique", &Game::menuStatistics);
     item("mnuQuitter", "&Quitter", &Game::menuQuit);
+
+    // Learning from the computer: take a move back, ask where the engine would play.
+    QMenu* partie = menuBar()->addMenu("&Partie");
+    partie->setObjectName("mnuPartie");
+    nameControl(partie, "Partie");
+    takeBack_ = partie->addAction("&Annuler le coup");
+    takeBack_->setObjectName("mnuAnnuler");
+    takeBack_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(takeBack_, &QAction::triggered, this, [this, game = &game_] {
+        game->menuTakeBack();
+        syncFromModel();
+    });
+    hint_ = partie->addAction("&Conseil");
+    hint_->setObjectName("mnuConseil");
+    hint_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(hint_, &QAction::triggered, this, [this, game = &game_] {
+        lastHint_ = game->menuHint();
+        if (lastHint_ >= 0) {
+            narration_.hinted(lastHint_);
+        }
+        syncFromModel();
+    });
+
     QAction* help = menuBar()->addAction("&?");
     help->setObjectName("mnuApropos");
     connect(help, &QAction::triggered, this, [this] {
@@ -196,6 +221,8 @@ void FrmJeuxDePoints::syncFromModel() {
     for (std::size_t k = kFirstSetLabel; k < scores_.size(); ++k) {
         scores_[k]->setVisible(s.setBlockVisible);
     }
+    takeBack_->setEnabled(game_.canTakeBack());
+    hint_->setEnabled(game_.canHint());
     describeForScreenReaders();
     sheet_->update();
 }

@@ -43,6 +43,8 @@ public:
     void showNormalAtLargest();
 
     SheetView* sheet() const { return sheet_; }
+    // The intersection of the last "Conseil", -1 when it found none.
+    int lastHint() const { return lastHint_; }
 
     // Client area sizes below the menu bar, in pixels.
     static QSize designClientSize();
@@ -66,6 +68,10 @@ private:
     QLabel* levelLabel_ = nullptr;
     Disc* turnDisc_ = nullptr;
     std::array<QLabel*, 10> scores_{};
+    // The "&Partie" menu's items, greyed out while they cannot act.
+    QAction* takeBack_ = nullptr;
+    QAction* hint_ = nullptr;
+    int lastHint_ = -1;
     SheetNarration narration_;
 };
 

@@ -142,10 +142,10 @@ void SheetView::paintEvent(QPaintEvent* /*event*/) {
             painter.drawEllipse(boxAt(i, kPointDisc, size, size));
         }
     }
-    if (hover_ >= 0) {
+    if (const int hover = hoverIndex(); hover >= 0) {
         painter.setBrush(kYellow);
         painter.drawEllipse(
-            boxAt(hover_, kHoverIndicator, kHoverIndicator.width, kHoverIndicator.height));
+            boxAt(hover, kHoverIndicator, kHoverIndicator.width, kHoverIndicator.height));
     }
     painter.setBrush(Qt::NoBrush);
     const int sight = game_.state().sightIndex;
@@ -188,7 +188,8 @@ void SheetView::mouseDoubleClickEvent(QMouseEvent* event) {
 void SheetView::mouseMoveEvent(QMouseEvent* event) {
     // Only the targets of playable intersections take mouse moves.
     const int i = slotAtPixel(event->position());
-    if (i >= 0 && i != hover_ && game_.board().isPlayable(i)) {
+    const int hover = hoverIndex();
+    if (i >= 0 && i != hover && game_.board().isPlayable(i)) {
         // Only the disc's old and new places are repainted.
         const auto discArea = [](int cell) {
             const QRectF twips =
@@ -197,11 +198,11 @@ void SheetView::mouseMoveEvent(QMouseEvent* event) {
                 .toAlignedRect()
                 .adjusted(-2, -2, 2, 2);
         };
-        if (hover_ >= 0) {
-            update(discArea(hover_));
+        if (hover >= 0) {
+            update(discArea(hover));
         }
-        hover_ = i;
-        update(discArea(hover_));
+        game_.mouseOver(i);
+        update(discArea(i));
     }
 }
 

@@ -26,7 +26,7 @@ public:
     bool isAnimating() const { return animationTimer_.isActive(); }
 
     // The intersection under the hover disc, or -1 before the mouse has passed over the sheet.
-    int hoverIndex() const { return hover_; }
+    int hoverIndex() const { return game_.state().hoverIndex; }
 
 signals:
     // A user event has run through the model; the window shows the new state.
@@ -49,7 +49,6 @@ private:
 
     Game& game_;
     std::array<QWidget*, 4> frames_{};
-    int hover_ = -1;
     // The intersection whose target took the left button's press, until its release; -1 when
     // the press was on no target or was a double-click's second press.
     int pressed_ = -1;

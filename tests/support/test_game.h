@@ -45,6 +45,9 @@ public:
     explicit OpponentSwitch(ComputerOpponent& opponent) : opponent_(&opponent) {}
     void use(ComputerOpponent& opponent) { opponent_ = &opponent; }
     void chooseComputerMove(ComputerTurn& turn) override { opponent_->chooseComputerMove(turn); }
+    int adviseMove(const Board& board, PointColour colour) override {
+        return opponent_->adviseMove(board, colour);
+    }
 
 private:
     ComputerOpponent* opponent_;

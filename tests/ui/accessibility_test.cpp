@@ -96,7 +96,7 @@ void AccessibilityTest::menusAreNamed() {
     for (int k = 0; k < bar->childCount(); ++k) {
         items << bar->child(k)->text(QAccessible::Name);
     }
-    QCOMPARE(items, QStringList({"Fichier", "?"}));
+    QCOMPARE(items, QStringList({"Fichier", "Partie", "?"}));
     QAccessibleInterface* menu =
         QAccessible::queryAccessibleInterface(host.mainWindow()->findChild<QMenu*>("mnuFichier"));
     QVERIFY(menu != nullptr);
@@ -106,6 +106,14 @@ void AccessibilityTest::menusAreNamed() {
     }
     QCOMPARE(commands,
              QStringList({"Nouvelle feuille", "Changer de niveau", "Statistique", "Quitter"}));
+    QAccessibleInterface* partie =
+        QAccessible::queryAccessibleInterface(host.mainWindow()->findChild<QMenu*>("mnuPartie"));
+    QVERIFY(partie != nullptr);
+    commands.clear();
+    for (int k = 0; k < partie->childCount(); ++k) {
+        commands << partie->child(k)->text(QAccessible::Name);
+    }
+    QCOMPARE(commands, QStringList({"Annuler le coup", "Conseil"}));
 }
 
 void AccessibilityTest::sheetDescribesTheSightAndTheReply() {

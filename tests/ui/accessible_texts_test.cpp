@@ -155,6 +155,23 @@ INSTANTIATE_TEST_SUITE_P(
         NarrationCase{"FirstDescriptionAfterAReply", {{kReply, kLater, true}}}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// A hint is told, counted as the sight is, while the sight stays on it and it is free; then the
+// sight's own description comes back.
+TEST(HintNarration, ToldUntilTheSightMovesOrTheIntersectionIsPlayed) {
+    Board board;
+    SheetNarration narration;
+    const int hint = indexOf(5, 10);
+    EXPECT_EQ(hintDescription(hint), "Conseil : ligne 4, colonne 9.");
+    narration.hinted(hint);
+    EXPECT_EQ(narration.describe(board, hint), "Conseil : ligne 4, colonne 9.");
+    EXPECT_EQ(narration.describe(board, hint), "Conseil : ligne 4, colonne 9.");
+    board.placePoint(hint, PointColour::Green);
+    EXPECT_EQ(narration.describe(board, hint), "Viseur ligne 4, colonne 9 : point vert.");
+    narration.hinted(hint + 1);
+    EXPECT_EQ(narration.describe(board, hint + 1), "Conseil : ligne 4, colonne 10.");
+    EXPECT_EQ(narration.describe(board, hint + 2), "Viseur ligne 4, colonne 11 : libre.");
+}
+
 // Names come from the players: "de" is elided before a vowel, as a French reader expects.
 TEST(PlayerNames, DeIsElidedBeforeAVowel) {
     EXPECT_EQ(turnName(PointColour::Green, "Joueur 1", "Ordinateur"), "Au tour de Joueur 1 (vert)");

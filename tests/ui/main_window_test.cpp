@@ -1,10 +1,13 @@
 // The main window: its layout, clicks at pixel positions, the keys, and what the sheet paints.
 #include <QAction>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
 
 #include "support/test_game.h"
+#include "ui/accessible_texts.h"
 #include "ui/frm_jeux_de_points.h"
 
 namespace cinq::ui {
@@ -58,9 +61,17 @@ private slots:
             QVERIFY(action != nullptr);
             QCOMPARE(action->text(), captions[k]);
         }
-        QCOMPARE(window_->menuBar()->actions().size(), 2);
+        QCOMPARE(window_->menuBar()->actions().size(), 3);
         QCOMPARE(window_->menuBar()->actions()[0]->text(), QString("&Fichier"));
-        QCOMPARE(window_->menuBar()->actions()[1]->text(), QString("&?"));
+        QCOMPARE(window_->menuBar()->actions()[1]->text(), QString("&Partie"));
+        QCOMPARE(window_->menuBar()->actions()[2]->text(), QString("&?"));
+        auto* takeBack = window_->findChild<QAction*>("mnuAnnuler");
+        auto* hint = window_->findChild<QAction*>("mnuConseil");
+        QVERIFY(takeBack != nullptr && hint != nullptr);
+        QCOMPARE(takeBack->text(), QString("&Annuler le coup"));
+        QCOMPARE(takeBack->shortcut(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(hint->text(), QString("&Conseil"));
+        QCOMPARE(hint->shortcut(), QKeySequence("Ctrl+H"));
         // The frames dock over the sheet's borders.
         QCOMPARE(child<QWidget>("pctEncadrement(0)")->geometry(), QRect(0, 0, 592, 45));
         QCOMPARE(child<QWidget>("pctEncadrement(1)")->geometry(), QRect(499, 45, 93, 316));
@@ -184,6 +195,65 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(sheet()->hoverIndex(), indexOf(6, 6));
         QCOMPARE(paintedAt(pixelOf(6, 6) + QPoint(2, 2)), QColor(255, 255, 0));
+    }
+
+    // "&Partie": its items greyed out while they cannot act, driven through the menu with the
+    // keyboard (Alt+P, then the item's letter) and through their shortcuts.
+    void partieMenuTakesBackAndHints() {
+        auto* takeBack = window_->findChild<QAction*>("mnuAnnuler");
+        auto* hint = window_->findChild<QAction*>("mnuConseil");
+        auto* partie = window_->findChild<QMenu*>("mnuPartie");
+        QVERIFY(takeBack != nullptr && hint != nullptr && partie != nullptr);
+        const Game& game = t_->game;
+        QVERIFY(!takeBack->isEnabled());
+        QVERIFY(hint->isEnabled());
+
+        // Two players: green plays, then red; Ctrl+Z takes red's point back.
+        QTest::mouseClick(sheet(), Qt::LeftButton, {}, pixelOf(7, 7));
+        QTest::mouseClick(sheet(), Qt::LeftButton, {}, pixelOf(7, 8));
+        QCOMPARE(game.board().colour(indexOf(7, 8)), PointColour::Red);
+        QVERIFY(takeBack->isEnabled());
+        sheet()->setFocus();
+        QTest::keyClick(sheet(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!game.board().hasPoint(indexOf(7, 8)));
+        QCOMPARE(game.state().turn, PointColour::Red);
+        QCOMPARE(child<Disc>("shpJoueurs")->colour(), QColor(255, 0, 0));
+        QCOMPARE(child("lblAffiche(0)")->text(), QString::fromStdString(game.state().turnCaption2));
+
+        // Through the menu: Alt+P opens it, "A" takes green's point back.
+        QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY(partie->isVisible());
+        QTest::keyClick(partie, Qt::Key_A);
+        QTRY_VERIFY(!game.board().hasPoint(indexOf(7, 7)));
+        QCOMPARE(game.state().turn, PointColour::Green);
+        QVERIFY(!takeBack->isEnabled());
+
+        // Ctrl+H: the sight moves to the engine's choice and the screen reader hears it; Enter
+        // plays it.
+        sheet()->setFocus();
+        QTest::keyClick(sheet(), Qt::Key_H, Qt::ControlModifier);
+        const int hinted = window_->lastHint();
+        QVERIFY(game.board().isPlayable(hinted));
+        QCOMPARE(game.state().sightIndex, hinted);
+        QCOMPARE(sheet()->accessibleDescription(),
+                 QString::fromStdString("Conseil : " + intersectionWords(hinted) + "."));
+        QVERIFY(!game.board().hasPoint(hinted));
+        QTest::keyClick(sheet(), Qt::Key_Return);
+        QCOMPARE(game.board().colour(hinted), PointColour::Green);
+        QVERIFY(sheet()->accessibleDescription().startsWith("Viseur "));
+
+        // The hint through the menu: "C".
+        QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY(partie->isVisible());
+        QTest::keyClick(partie, Qt::Key_C);
+        QTRY_VERIFY(window_->lastHint() != hinted);
+        QCOMPARE(game.state().sightIndex, window_->lastHint());
+
+        // Against the computer with the disc red no human is to move: no hint.
+        t_->options.chooseOpponent(Opponent::Computer);
+        window_->syncFromModel();
+        QVERIFY(!hint->isEnabled());
+        QVERIFY(takeBack->isEnabled());
     }
 
     void resizingFollowsTheBandsAndStopsAtTheLargest() {

@@ -16,7 +16,7 @@ constexpr std::size_t kMostFailures = 12;
 
 // What an event line asks the game to do, as far as the checks need it.
 struct Action {
-    enum class Kind { Click, Enter, Arrow, NewSheet, Resize, Other };
+    enum class Kind { Click, Enter, Arrow, NewSheet, Resize, TakeBack, Hint, Other };
     Kind kind = Kind::Other;
     int cell = -1;  // a click's intersection
     int step = 0;   // an arrow's move of the sight
@@ -52,6 +52,10 @@ Action parse(std::string_view line) {
     } else if (std::holds_alternative<replay::event::Resize>(*event) ||
                std::holds_alternative<replay::event::SetWindowState>(*event)) {
         a.kind = Action::Kind::Resize;
+    } else if (std::holds_alternative<replay::event::TakeBack>(*event)) {
+        a.kind = Action::Kind::TakeBack;
+    } else if (std::holds_alternative<replay::event::Hint>(*event)) {
+        a.kind = Action::Kind::Hint;
     }
     return a;
 }
@@ -122,6 +126,10 @@ std::vector<std::string> InvariantChecker::check(const Game& game, const Event& 
     ++tally_.events;
     if (before_ && before_->game != &game) {
         before_.reset();
+    }
+    if (!before_) {
+        takeBacks_.clear();
+        unseenTakeBacks_ = game.state().playedTurns.size();
     }
     checkState(game);
     if (before_) {
@@ -222,6 +230,7 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
         moveCell = b.state.sightIndex;
     }
     const bool newSheet = action.kind == Action::Kind::NewSheet;
+    const bool takeBack = action.kind == Action::Kind::TakeBack;
 
     // What changed from slot to slot, and what stands now.
     int lost = 0;
@@ -253,7 +262,13 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
     const bool drawingKept =
         s.drawing.size() >= drawingBefore.size() &&
         std::equal(drawingBefore.begin(), drawingBefore.end(), s.drawing.begin());
-    const bool cleared = lost > 0 || opened > 0 || !drawingKept;
+    // Taking back a move takes its points away, and nothing else (checkTakeBack).
+    const bool cleared = !takeBack && (lost > 0 || opened > 0 || !drawingKept);
+    if (takeBack) {
+        expect(lost <= 2 && opened == 0 && drawingKept, what + " took " + std::to_string(lost) +
+                                                            " points, " + std::to_string(opened) +
+                                                            " closed marks or drawings away");
+    }
 
     if (cleared) {
         // Only a new sheet takes points, closed marks and drawings away, all of them at once;
@@ -284,6 +299,9 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
     }
 
     checkScoring(game, event, cleared);
+    if (takeBack) {
+        std::erase_if(gamePoints_, [&board](int cell) { return !board.hasPoint(cell); });
+    }
     checkGamePoints(game, moveCell.has_value(), cleared, added, what);
     if (rolls_) {
         checkRolls(game, moveCell.has_value(), *rolls_, what);
@@ -292,8 +310,14 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
         checkMove(game, *moveCell, cleared, scored_);
     }
 
-    // The sight moves only with the arrow keys, one step, never off the sheet.
-    if (action.kind == Action::Kind::Arrow && s.sightIndex != b.state.sightIndex) {
+    // The sight moves only with the arrow keys, one step, never off the sheet; a hint puts it on
+    // a free intersection; taking back a move brings it back where it stood before the move.
+    if (action.kind == Action::Kind::Hint && s.sightIndex != b.state.sightIndex) {
+        expect(board.isPlayable(s.sightIndex) && !board.hasPoint(s.sightIndex),
+               what + " moved the sight to " + slotText(s.sightIndex) + ", which is not free");
+    } else if (takeBack) {
+        // checkTakeBack
+    } else if (action.kind == Action::Kind::Arrow && s.sightIndex != b.state.sightIndex) {
         expect(s.sightIndex == b.state.sightIndex + action.step && !board.isOffSheet(s.sightIndex),
                what + " moved the sight from " + std::to_string(b.state.sightIndex) + " to " +
                    std::to_string(s.sightIndex));
@@ -304,8 +328,32 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
         expect(s.lastColumn == b.state.lastColumn, what + " changed the sheet's last column");
     }
 
+    if (takeBack) {
+        checkTakeBack(game, what);
+    } else if (moveCell && !game.ended()) {
+        // A move is recorded when it places points in a game that goes on; a game that ends (or
+        // a new game started by a move after a win between two players) records nothing.
+        const bool gameEnded =
+            scored_ > 0 || cleared ||
+            (game.options().opponent() == Opponent::Computer && b.state.gameOver);
+        if (gameEnded) {
+            takeBacks_.clear();
+            unseenTakeBacks_ = 0;
+        } else if (!added.empty()) {
+            takeBacks_.push_back(b);
+        }
+    } else if (cleared) {
+        takeBacks_.clear();
+        unseenTakeBacks_ = 0;
+    }
+    const std::size_t moves = takeBacks_.size() + unseenTakeBacks_;
+    expect(game.canTakeBack() == (!game.ended() && moves > 0),
+           std::string("after ") + what + " \"Annuler le coup\" is " +
+               (game.canTakeBack() ? "active" : "greyed out") + " with " + std::to_string(moves) +
+               " moves played in the game in progress");
+
     // Events that are not moves leave the game as it was.
-    if (!moveCell && !newSheet) {
+    if (!moveCell && !newSheet && !takeBack) {
         const GameState& w = b.state;
         expect(s.turn == w.turn && s.status == w.status &&
                    s.humanMoves.entries() == w.humanMoves.entries() &&
@@ -322,6 +370,57 @@ void InvariantChecker::checkTransition(const Game& game, const Event& event) {
                    s.extent.rightIndex == w.extent.rightIndex,
                what + " is not a move but changed the game's state");
     }
+}
+
+void InvariantChecker::checkTakeBack(const Game& game, const std::string& what) {
+    const Snapshot& b = *before_;
+    const GameState& s = game.state();
+    const Board& board = game.board();
+    if (takeBacks_.empty() && unseenTakeBacks_ > 0) {
+        // A move played before the checks first looked: only that it took points away.
+        --unseenTakeBacks_;
+        return;
+    }
+    if (takeBacks_.empty()) {
+        bool same = true;
+        for (int i = 0; i < kSlotCount; ++i) {
+            same = same && board.at(i) == b.cells[static_cast<std::size_t>(i)];
+        }
+        expect(same && s == b.state, what + " had nothing to take back but changed the game");
+        return;
+    }
+    // The state before the move, but for what other events may have changed since: which
+    // intersections are on the sheet (a resize).
+    const Snapshot& w = takeBacks_.back();
+    std::vector<int> wrong;
+    for (int i = 0; i < kSlotCount; ++i) {
+        const Slot& is = board.at(i);
+        const Slot& was = w.cells[static_cast<std::size_t>(i)];
+        if (is.hasPoint != was.hasPoint || is.colour != was.colour || is.closed != was.closed) {
+            wrong.push_back(i);
+        }
+    }
+    expect(wrong.empty(), what + " left the intersections " + cellsText(wrong) +
+                              " otherwise than before the move");
+    const GameState& v = w.state;
+    expect(s.turn == v.turn && s.status == v.status, what + " did not give the turn back");
+    expect(s.humanMoves == v.humanMoves && s.computerMoves == v.computerMoves &&
+               s.computerMoveCount == v.computerMoveCount &&
+               s.lastComputerPoint == v.lastComputerPoint,
+           what + " left the move lists " + cellsText(s.humanMoves.entries()) + " and " +
+               cellsText(s.computerMoves.entries()) + " instead of " +
+               cellsText(v.humanMoves.entries()) + " and " + cellsText(v.computerMoves.entries()));
+    expect(s.extent == v.extent, what + " did not bring the game's extent back");
+    expect(s.computerHasPlayed == v.computerHasPlayed && s.gameOver == v.gameOver &&
+               s.noComputerPointYet == v.noComputerPointYet && s.winnerColour == v.winnerColour,
+           what + " did not bring the game's flags back");
+    expect(s.sightIndex == v.sightIndex && s.hoverIndex == v.hoverIndex,
+           what + " left the sight on " + std::to_string(s.sightIndex) + " and the hover disc on " +
+               std::to_string(s.hoverIndex) + " instead of " + std::to_string(v.sightIndex) +
+               " and " + std::to_string(v.hoverIndex));
+    expect(s.drawing == v.drawing && s.playedTurns == v.playedTurns,
+           what + " did not bring back the drawing or the moves to take back");
+    takeBacks_.pop_back();
 }
 
 void InvariantChecker::checkGamePoints(const Game& game, bool move, bool cleared,

@@ -42,6 +42,11 @@ struct Tally {
 //   of the game under way lie inside its extent; only moves add points, close areas or draw;
 //   events that are not moves change nothing but what they are for (the sight, the sheet's
 //   extent);
+// - "Annuler le coup" brings back exactly the state before the newest move of the game in
+//   progress (its points, the move lists, the extent, the turn, the sight and the hover disc),
+//   move by move, and is greyed out exactly when no move of the game in progress is left, that is
+//   after a five, a new sheet, a forfeit or a new match until the next point; "Conseil" moves
+//   the sight to a free intersection and changes nothing else;
 // - an event adds at most one red point and one green point. Within one click the computer
 //   places one point at most: its reply, or the opening point of the next game after player 1's
 //   win, or the opening point of a new match (refused when the computer's own point won the
@@ -61,7 +66,11 @@ public:
     std::vector<std::string> check(const Game& game, const Event& event,
                                    std::optional<std::size_t> rolls = std::nullopt);
     // The next call is for a new program.
-    void newProgram() { before_.reset(); }
+    void newProgram() {
+        before_.reset();
+        takeBacks_.clear();
+        unseenTakeBacks_ = 0;
+    }
 
     const Tally& tally() const { return tally_; }
 
@@ -82,6 +91,7 @@ private:
                          const std::string& what);
     void checkMove(const Game& game, int cell, bool cleared, int scored);
     void checkRolls(const Game& game, bool move, std::size_t rolls, const std::string& what);
+    void checkTakeBack(const Game& game, const std::string& what);
 
     void expect(bool condition, const std::string& failure);
     Snapshot snapshot(const Game& game) const;
@@ -95,6 +105,12 @@ private:
     // The points of the game under way, as the checks saw them placed: when the game is won,
     // all of them must be closed.
     std::vector<int> gamePoints_;
+    // The state before each move of the game in progress, oldest first: what "Annuler le coup"
+    // must bring back.
+    std::vector<Snapshot> takeBacks_;
+    // Below them, the moves played before the checks first looked at the game, whose states
+    // they never saw.
+    std::size_t unseenTakeBacks_ = 0;
 };
 
 }  // namespace cinq::fuzz

@@ -131,6 +131,8 @@ enum class ScriptGenerator::Kind {
     Rolls,
     Dump,
     Leave,
+    TakeBack,
+    Hint,
 };
 
 namespace {
@@ -145,7 +147,7 @@ struct Weighted {
 ScriptGenerator::Kind ScriptGenerator::chooseKind() {
     // Most events are moves, so that games end; the rest covers every other command. Leaving
     // the program is rare: a run is mostly long sessions with whole matches.
-    static constexpr std::array<std::pair<int, Kind>, 22> kWeights{{
+    static constexpr std::array<std::pair<int, Kind>, 24> kWeights{{
         {2300, Kind::ClickAttack},
         {700, Kind::ClickBlock},
         {1300, Kind::ClickNear},
@@ -168,6 +170,8 @@ ScriptGenerator::Kind ScriptGenerator::chooseKind() {
         {100, Kind::Rolls},
         {50, Kind::Dump},
         {2, Kind::Leave},
+        {250, Kind::TakeBack},
+        {25, Kind::Hint},
     }};
     int total = 0;
     for (const auto& [weight, kind] : kWeights) {
@@ -241,6 +245,8 @@ Event ScriptGenerator::next(const Game& game) {
         }
         case Kind::Rolls: return {{rollsLine()}};
         case Kind::Dump: return {{"dump"}};
+        case Kind::TakeBack: return {{"undo"}};
+        case Kind::Hint: return {{"hint"}};
         case Kind::Leave: {
             Event event{{choices_.chance(500) ? "menu quitter" : "close"}};
             event.ending = true;

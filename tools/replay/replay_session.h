@@ -64,6 +64,8 @@ public:
     void press(Key key) override { game_->keyDown(key); }
     void menu(MenuCommand command, bool closeBox) override;
     void closeWindow() override { game_->closeWindow(); }
+    void takeBack() override { game_->menuTakeBack(); }
+    int hint() override { return game_->menuHint(); }
     std::string dump() override;
 
 private:

@@ -158,6 +158,14 @@ ScriptEvent read(std::string_view command, std::string_view rest) {
         exactly(rest, 0, command);
         return event::CloseWindow{};
     }
+    if (command == "undo") {
+        exactly(rest, 0, command);
+        return event::TakeBack{};
+    }
+    if (command == "hint") {
+        exactly(rest, 0, command);
+        return event::Hint{};
+    }
     if (command == "dump") {
         exactly(rest, 0, command);
         return event::Dump{};
@@ -226,6 +234,11 @@ void play(ScriptPlayer& player, const ScriptEvent& event, std::ostream& out) {
             [&](const event::Press& e) { player.press(e.key); },
             [&](const event::ChooseMenu& e) { player.menu(e.command, e.closeBox); },
             [&](const event::CloseWindow&) { player.closeWindow(); },
+            [&](const event::TakeBack&) { player.takeBack(); },
+            [&](const event::Hint&) {
+                const int cell = player.hint();
+                out << "hint " << (cell >= 0 ? std::to_string(cell) : std::string("none")) << '\n';
+            },
             [&](const event::Dump&) { out << player.dump(); },
             [&](const event::CountRolls&) { out << "rolls-drawn " << player.rollsDrawn() << '\n'; },
         },

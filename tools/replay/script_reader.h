@@ -56,6 +56,10 @@ struct ChooseMenu {
     bool closeBox;
 };
 struct CloseWindow {};
+// "Annuler le coup" of the "&Partie" menu.
+struct TakeBack {};
+// "Conseil" of the "&Partie" menu; prints the intersection hinted.
+struct Hint {};
 struct Dump {};
 // Prints how many times the die has been rolled since the program started.
 struct CountRolls {};
@@ -65,7 +69,7 @@ using ScriptEvent =
     std::variant<event::ChooseOpponent, event::ChooseLevel, event::TypeName, event::SetRolls,
                  event::QueueAnswers, event::Start, event::Resize, event::SetWindowState,
                  event::Click, event::Press, event::ChooseMenu, event::CloseWindow, event::Dump,
-                 event::CountRolls>;
+                 event::CountRolls, event::TakeBack, event::Hint>;
 
 // The script's fault, reported as "error LINE: reason".
 struct ScriptError {
@@ -103,6 +107,10 @@ public:
     virtual void press(Key key) = 0;
     virtual void menu(MenuCommand command, bool closeBox) = 0;
     virtual void closeWindow() = 0;
+    // "Annuler le coup"; nothing while it is greyed out.
+    virtual void takeBack() = 0;
+    // "Conseil": the intersection hinted, -1 while it is greyed out or found none.
+    virtual int hint() = 0;
 
     // The state as "dump" prints it, with what was shown since the previous dump.
     virtual std::string dump() = 0;

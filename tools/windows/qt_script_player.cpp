@@ -295,6 +295,23 @@ void QtScriptPlayer::menu(MenuCommand command, bool closeBox) {
     settle();
 }
 
+// A greyed-out action does nothing when triggered, as its greyed-out menu item.
+void QtScriptPlayer::takeBack() {
+    control<QAction>(*host_.mainWindow(), "mnuAnnuler").trigger();
+    settle();
+}
+
+int QtScriptPlayer::hint() {
+    ui::FrmJeuxDePoints& window = *host_.mainWindow();
+    auto& action = control<QAction>(window, "mnuConseil");
+    if (!action.isEnabled()) {
+        return -1;
+    }
+    action.trigger();
+    settle();
+    return window.lastHint();
+}
+
 void QtScriptPlayer::closeWindow() {
     host_.mainWindow()->close();
     settle();

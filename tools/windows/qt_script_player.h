@@ -50,7 +50,9 @@ private:
 //   A playable intersection lies on the window at every size the window can take; one outside
 //   the sheet's widget would be an error, since no mouse reaches it.
 // - "key": a key press on the sheet, which holds the keyboard focus; "menu": the menu's action;
-//   "close": the main window's close.
+//   "close": the main window's close; "undo" and "hint": the actions of "&Partie"'s items,
+//   which do nothing while greyed out. (Their shortcuts need the window to be the active one,
+//   which an offscreen run does not keep after a modal window; the widget tests press them.)
 // - "opponent", "level", "name": clicks on the dialog's options and typing into its name boxes,
 //   the dialog shown or hidden. The focus selects a box's text; each character is a key press,
 //   or a paste (Ctrl+V) for a character that the line edit does not take from a key press (a
@@ -85,6 +87,8 @@ public:
     void press(Key key) override;
     void menu(MenuCommand command, bool closeBox) override;
     void closeWindow() override;
+    void takeBack() override;
+    int hint() override;
     std::string dump() override;
     const Game* game() const override { return host_.game(); }
     std::size_t queuedAnswers() const override { return answerer_.answers.size(); }

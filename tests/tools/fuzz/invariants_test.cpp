@@ -126,6 +126,15 @@ const FaultCase kTransitionFaults[] = {
      },
      "size 9000 6540", "scored a game"},
     {"SightJumped", [](TestGame& t) { t.state().sightIndex += 2; }, "key right", "moved the sight"},
+    {"TakeBackThatTookNothing", [](TestGame&) {}, "undo", "\"Annuler le coup\" is active"},
+    {"HintThatPlacedAPoint",
+     [](TestGame& t) {
+         t.board().placePoint(c + 35, PointColour::Green);
+         t.state().extent.update(c + 35);
+     },
+     "hint", "is not a move but added points"},
+    {"HintOntoATakenIntersection", [](TestGame& t) { t.state().sightIndex = c; }, "hint",
+     "which is not free"},
     {"TurnChangedByAMenu",
      [](TestGame& t) {
          t.state().turn = PointColour::Red;
@@ -238,6 +247,34 @@ INSTANTIATE_TEST_SUITE_P(Invariants, RollAccounting, testing::ValuesIn(kRollCase
                          [](const testing::TestParamInfo<RollCase>& row) {
                              return std::string(row.param.name);
                          });
+
+// A take-back must bring back the whole state before the move it takes back, the sight too.
+TEST(Invariants, ATakeBackMustRestoreTheStateBeforeTheMove) {
+    for (const bool sound : {true, false}) {
+        TestGame t;
+        auto& computer = t.useQueuedComputer();
+        computer.replies = {c + 1, c + 3};
+        t.game.click(c);
+        InvariantChecker checker;
+        ASSERT_EQ(joined(checker.check(t.game, {{"click " + std::to_string(c)}})), "");
+        t.game.keyDown(Key::Down);
+        ASSERT_EQ(joined(checker.check(t.game, {{"key down"}})), "");
+        t.game.click(c + 2);
+        ASSERT_EQ(joined(checker.check(t.game, {{"click " + std::to_string(c + 2)}})), "");
+        t.game.keyDown(Key::Right);
+        ASSERT_EQ(joined(checker.check(t.game, {{"key right"}})), "");
+        t.game.menuTakeBack();
+        if (!sound) {
+            ++t.state().sightIndex;
+        }
+        const std::string failures = joined(checker.check(t.game, {{"undo"}}));
+        if (sound) {
+            EXPECT_EQ(failures, "");
+        } else {
+            EXPECT_NE(failures.find("'undo' left the sight"), std::string::npos) << failures;
+        }
+    }
+}
 
 TEST(Invariants, AMoveThatCompletesFiveMustBeScored) {
     TestGame t;

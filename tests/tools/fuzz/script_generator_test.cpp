@@ -233,6 +233,8 @@ TEST(Generator, ARunCoversEveryCommandAndEveryAnswer) {
         {"answer oui", 3},
         {"answer non", 2},
         {"dump", 3},
+        {"undo", 20},
+        {"hint", 3},
     };
     for (const Coverage& coverage : kCoverage) {
         EXPECT_GE(seen[coverage.prefix], coverage.atLeast) << coverage.prefix;
