@@ -204,7 +204,8 @@ int Search::alphaBeta(Position& position, int depth, int alpha, int beta, int pl
                 return s;
         }
     }
-    if (depth <= 0 || ply >= kMaxPly)
+    // A four of theirs is answered before the position is judged: its block is the only move.
+    if ((depth <= 0 && theirFives == 0) || ply >= kMaxPly)
         return evaluate(position);
 
     MoveStack::Frame moves(moves_);
