@@ -8,7 +8,7 @@ libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
 clang clang-tidy libclang-rt-14-dev \
 dpkg-dev desktop-file-utils appstream \
 libx11-dev libxdamage-dev libxfixes-dev \
-xvfb openbox xdotool dbus-daemon at-spi2-core python3-pyatspi valgrind"
+xvfb openbox xdotool dbus-daemon at-spi2-core python3-pyatspi python3-numpy valgrind"
 
 missing=""
 for p in $packages; do
