@@ -17,6 +17,10 @@ constexpr double kThreesShare = 0.15;
 constexpr double kDefenceShare = 0.15;
 // The main search starts no new iteration past this share of its own time.
 constexpr double kSoftShare = 0.45;
+// From this depth on, each iteration first searches a window of this half-width around the
+// last iteration's score.
+constexpr int kAspirationDepth = 4;
+constexpr int kAspirationWindow = 200;
 // How many of the ordered moves a quiet node searches, at depth d: kWidth + 2 d.
 constexpr int kWidth = 8;
 constexpr std::size_t kDefenceCandidates = 30;
@@ -304,6 +308,41 @@ std::vector<int> Search::keepDefences(Position& position, const std::vector<int>
     return kept.empty() ? candidates : kept;
 }
 
+int Search::searchRoot(Position& position, std::vector<int>& rootMoves, int depth, int alpha,
+                       int beta, int& best) {
+    const int alphaIn = alpha;
+    int bestScore = -kInfinity;
+    best = kNoCell;
+    for (std::size_t i = 0; i < rootMoves.size(); ++i) {
+        position.play(rootMoves[i]);
+        int s = 0;
+        if (i == 0) {
+            s = -alphaBeta(position, depth - 1, -beta, -alpha, 1);
+        } else {
+            const int reduction = depth >= 3 && i >= 6 ? 1 : 0;
+            s = -alphaBeta(position, depth - 1 - reduction, -alpha - 1, -alpha, 1);
+            if (s > alpha)
+                s = -alphaBeta(position, depth - 1, -beta, -alpha, 1);
+        }
+        position.undo();
+        if (stopped())
+            break;
+        if (s > bestScore) {
+            bestScore = s;
+            if (s > alphaIn) {
+                best = rootMoves[i];
+                // The best so far goes first for the next iteration.
+                std::rotate(rootMoves.begin(), rootMoves.begin() + static_cast<std::ptrdiff_t>(i),
+                            rootMoves.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            }
+            alpha = std::max(alpha, s);
+            if (s >= beta)
+                break;
+        }
+    }
+    return bestScore;
+}
+
 SearchResult Search::choose(Position& position, const Limits& limits) {
     limits_ = limits;
     nodes_ = 0;
@@ -367,30 +406,24 @@ SearchResult Search::choose(Position& position, const Limits& limits) {
     int bestScore = 0;
     for (int depth = 1; depth <= limits_.maxDepth; ++depth) {
         rootDepth_ = depth;
+        // A window around the last score; a score outside it searches again with that side open.
         int alpha = -kInfinity;
+        int beta = kInfinity;
+        if (depth >= kAspirationDepth && !isWin(bestScore) && !isLoss(bestScore)) {
+            alpha = bestScore - kAspirationWindow;
+            beta = bestScore + kAspirationWindow;
+        }
         int iterationBest = kNoCell;
         int iterationScore = -kInfinity;
-        for (std::size_t i = 0; i < rootMoves.size(); ++i) {
-            position.play(rootMoves[i]);
-            int s = 0;
-            if (i == 0) {
-                s = -alphaBeta(position, depth - 1, -kInfinity, -alpha, 1);
-            } else {
-                const int reduction = depth >= 3 && i >= 6 ? 1 : 0;
-                s = -alphaBeta(position, depth - 1 - reduction, -alpha - 1, -alpha, 1);
-                if (s > alpha)
-                    s = -alphaBeta(position, depth - 1, -kInfinity, -alpha, 1);
-            }
-            position.undo();
-            if (stopped())
+        while (true) {
+            iterationScore = searchRoot(position, rootMoves, depth, alpha, beta, iterationBest);
+            if (stopped() || (iterationScore > alpha && iterationScore < beta))
                 break;
-            if (s > iterationScore) {
-                iterationScore = s;
-                iterationBest = rootMoves[i];
-                alpha = std::max(alpha, s);
-                // The best so far goes first for the next iteration.
-                std::rotate(rootMoves.begin(), rootMoves.begin() + static_cast<std::ptrdiff_t>(i),
-                            rootMoves.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            if (iterationScore <= alpha) {
+                alpha = -kInfinity;
+                iterationBest = kNoCell;  // below the window, no move is known to be best
+            } else {
+                beta = kInfinity;
             }
         }
         if (iterationBest != kNoCell) {

@@ -45,6 +45,10 @@ private:
     int solveDeepening(Position& position, int maxDepth, bool threes, int step);
 
     int alphaBeta(Position& position, int depth, int alpha, int beta, int ply);
+    // One iteration at the root within (alpha, beta): the best score, and in `best` the move
+    // that reached it when above alpha (kNoCell otherwise). The best move is moved to the front.
+    int searchRoot(Position& position, std::vector<int>& rootMoves, int depth, int alpha, int beta,
+                   int& best);
     // What orders a node's moves: the table's move, the killers at its ply, the history.
     OrderHints hints(const Position& position, int ply, int tableMove) const;
     std::vector<int> keepDefences(Position& position, const std::vector<int>& candidates);
